@@ -1,0 +1,8 @@
+// Kinds of message box icon.
+#pragma once
+
+namespace platform {
+
+enum class MessageIcon { Error, Exclamation, Information };
+
+}  // namespace platform
