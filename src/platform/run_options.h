@@ -1,0 +1,24 @@
+// The command line of the program.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// kidplay [--windowed]
+// kidplay --headless --script FILE [--trace FILE|-] [--shots DIR] [--seed N] [--frame-ms N]
+struct RunOptions {
+  bool headless = false;
+  bool windowed = false;
+  std::string scriptFile;
+  std::string traceFile;  // "-" is standard output
+  std::string shotsDir;
+  std::uint32_t seed = 0;
+  int frameMs = 10;
+};
+
+// Nothing, with an error text, for unknown or malformed options.
+std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std::string* error);
+
+}  // namespace platform

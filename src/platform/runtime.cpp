@@ -1,0 +1,448 @@
+#include "platform/runtime.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "platform/image_file.h"
+#include "platform/paths.h"
+#include "platform/sdl_display.h"
+
+namespace platform {
+namespace {
+
+// Virtual time starts here (plus the seed), so runs with different seeds see different clocks
+// and therefore different random pictures.
+constexpr std::int64_t kVirtualStart = 10000;
+// Real-time loop passes are at least this far apart, so no loop spins a core.
+constexpr std::int64_t kPassMs = 10;
+
+std::int64_t SteadyMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::string Absolute(const std::string& path) {
+  if (path.empty() || path == "-") return path;
+  std::error_code ec;
+  auto abs = std::filesystem::absolute(path, ec);
+  return ec ? path : abs.string();
+}
+
+}  // namespace
+
+Runtime::Runtime(RunOptions options, std::filesystem::path programFolder)
+    : options_(std::move(options)),
+      programFolder_(std::move(programFolder)),
+      settings_(SettingsStore::DefaultFile()) {
+  // The program changes its folder at start; names given on the command line stay valid.
+  options_.scriptFile = Absolute(options_.scriptFile);
+  options_.traceFile = Absolute(options_.traceFile);
+  options_.shotsDir = Absolute(options_.shotsDir);
+  lock_ = InstanceLock::Acquire(InstanceLock::DefaultFile());
+  startTicks_ = SteadyMs();
+  virtualNow_ = kVirtualStart + options_.seed;
+  display_ = std::make_unique<SdlDisplayDriver>();
+}
+
+Runtime::~Runtime() {
+  // Forms go first: their destructors still talk to the runtime.
+  shown_.clear();
+  modal_.clear();
+  owned_.clear();
+}
+
+bool Runtime::Start(std::string* error) {
+  if (options_.headless) {
+    std::ifstream in(options_.scriptFile, std::ios::binary);
+    if (!in) {
+      if (error) *error = "cannot read the script " + options_.scriptFile;
+      return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string problem;
+    auto script = ParseScript(text.str(), &problem);
+    if (!script) {
+      if (error) *error = options_.scriptFile + ": " + problem;
+      return false;
+    }
+    script_ = std::move(*script);
+    scriptStart_ = virtualNow_;
+    if (options_.traceFile == "-") {
+      traceToStdout_ = true;
+    } else if (!options_.traceFile.empty()) {
+      traceFile_.open(options_.traceFile, std::ios::trunc);
+      if (!traceFile_) {
+        if (error) *error = "cannot write the trace " + options_.traceFile;
+        return false;
+      }
+    }
+    if (!options_.shotsDir.empty()) {
+      std::error_code ec;
+      std::filesystem::create_directories(options_.shotsDir, ec);
+    }
+  } else {
+    video_ = OpenSdlVideo(options_.windowed, error);
+    if (!video_) return false;
+  }
+  SoundSystem::Hooks hooks;
+  hooks.now = [this] { return NowMs(); };
+  hooks.wait = [this](std::int64_t ms) {
+    if (ms <= 0) return;
+    if (options_.headless) {
+      virtualNow_ += ms;
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+  };
+  hooks.resolve = [this](std::string_view path) { return Resolve(path); };
+  sound_ = std::make_unique<SoundSystem>(std::move(hooks), !options_.headless);
+  return true;
+}
+
+std::int64_t Runtime::NowMs() {
+  return options_.headless ? virtualNow_ : SteadyMs() - startTicks_;
+}
+
+Form* Runtime::FrontForm() {
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it) {
+    if ((*it)->Loaded() && (*it)->Visible()) return *it;
+  }
+  return shown_.empty() ? nullptr : shown_.back();
+}
+
+void Runtime::FormShown(Form& form) {
+  shown_.erase(std::remove(shown_.begin(), shown_.end(), &form), shown_.end());
+  shown_.push_back(&form);
+  UpdatePointer();
+}
+
+void Runtime::FormHidden(Form& form) {
+  shown_.erase(std::remove(shown_.begin(), shown_.end(), &form), shown_.end());
+  UpdatePointer();
+}
+
+void Runtime::FormUnloaded(Form& form) {
+  FormHidden(form);
+  // Deleted later, by the idle pump, once none of its handlers is running.
+}
+
+void Runtime::CollectUnloaded() {
+  owned_.erase(std::remove_if(owned_.begin(), owned_.end(),
+                              [](const std::unique_ptr<Form>& f) { return !f->Loaded(); }),
+               owned_.end());
+}
+
+bool Runtime::AnyFormLoaded() const {
+  for (const auto& f : owned_) {
+    if (f->Loaded()) return true;
+  }
+  return !shown_.empty();
+}
+
+void Runtime::RunModal(Form& form) {
+  modal_.push_back(&form);
+  ++handlerDepth_;
+  try {
+    form.Show();
+    while (form.Loaded() && form.Visible()) PumpIdle();
+  } catch (...) {
+    --handlerDepth_;
+    modal_.erase(std::remove(modal_.begin(), modal_.end(), &form), modal_.end());
+    throw;
+  }
+  --handlerDepth_;
+  modal_.erase(std::remove(modal_.begin(), modal_.end(), &form), modal_.end());
+  UpdatePointer();
+  Present();
+}
+
+void Runtime::RemoveTimer(Timer* t) {
+  timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end());
+}
+
+std::optional<std::int64_t> Runtime::NextTimerDue() const {
+  std::optional<std::int64_t> next;
+  for (const Timer* t : timers_) {
+    if (!t->enabled_ || t->running_ || !t->owner_.Loaded()) continue;
+    if (!next || t->due_ < *next) next = t->due_;
+  }
+  return next;
+}
+
+void Runtime::FireTimers() {
+  const std::vector<Timer*> snapshot = timers_;
+  for (Timer* t : snapshot) {
+    if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) continue;
+    if (!t->enabled_ || t->running_ || !t->owner_.Loaded()) continue;
+    const std::int64_t now = NowMs();
+    if (now < t->due_) continue;
+    t->due_ = now + std::max(1, t->interval_);
+    t->running_ = true;
+    ++handlerDepth_;
+    try {
+      t->handler_();
+    } catch (...) {
+      --handlerDepth_;
+      if (std::find(timers_.begin(), timers_.end(), t) != timers_.end()) t->running_ = false;
+      throw;
+    }
+    --handlerDepth_;
+    if (std::find(timers_.begin(), timers_.end(), t) != timers_.end()) t->running_ = false;
+  }
+}
+
+void Runtime::FinishIfScriptUsedUp() {
+  if (nextStep_ >= script_.steps.size() && virtualNow_ >= scriptStart_ + script_.endAt) {
+    Trace("end");
+    throw ScriptFinished{};
+  }
+}
+
+void Runtime::DispatchDue() {
+  if (options_.headless) {
+    FinishIfScriptUsedUp();
+    while (nextStep_ < script_.steps.size() &&
+           scriptStart_ + script_.steps[nextStep_].at <= virtualNow_) {
+      const ScriptStep step = script_.steps[nextStep_++];
+      RunStep(step);
+    }
+  } else {
+    InputEvent event;
+    while (video_->PollEvent(event)) Dispatch(event);
+  }
+  FireTimers();
+}
+
+void Runtime::PumpIdle() {
+  if (handlerDepth_ == 0) CollectUnloaded();
+  if (options_.headless) {
+    std::optional<std::int64_t> next;
+    if (nextStep_ < script_.steps.size()) {
+      next = scriptStart_ + script_.steps[nextStep_].at;
+    } else {
+      next = scriptStart_ + script_.endAt;
+    }
+    if (auto timer = NextTimerDue(); timer && *timer < *next) next = timer;
+    virtualNow_ = std::max(virtualNow_, *next);
+    DispatchDue();
+    return;
+  }
+  std::int64_t wait = 100;
+  if (auto timer = NextTimerDue()) wait = std::clamp<std::int64_t>(*timer - NowMs(), 0, 100);
+  if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
+  DispatchDue();
+  Present();
+}
+
+void Runtime::DoEvents() {
+  if (options_.headless) {
+    virtualNow_ += options_.frameMs;
+    DispatchDue();
+    return;
+  }
+  static thread_local std::int64_t lastPass = 0;
+  const std::int64_t wait = lastPass + kPassMs - NowMs();
+  if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
+  lastPass = NowMs();
+  DispatchDue();
+}
+
+int Runtime::Run() {
+  try {
+    while (AnyFormLoaded()) PumpIdle();
+  } catch (const ScriptFinished&) {
+    return 0;
+  }
+  CollectUnloaded();
+  Trace("quit");
+  return 0;
+}
+
+void Runtime::Dispatch(const InputEvent& e) {
+  using Kind = InputEvent::Kind;
+  const bool pointer = e.kind == Kind::MouseMove || e.kind == Kind::MouseDown ||
+                       e.kind == Kind::MouseUp || e.kind == Kind::Click;
+  if (pointer) {
+    cursorX_ = std::clamp(e.x, 0, kCanvasWidth - 1);
+    cursorY_ = std::clamp(e.y, 0, kCanvasHeight - 1);
+  }
+  if (e.kind == Kind::Quit) {
+    for (Form* f : std::vector<Form*>(shown_.rbegin(), shown_.rend())) {
+      if (f->Loaded()) f->Form_QueryClose();
+    }
+    return;
+  }
+  Form* front = FrontForm();
+  if (!front) return;
+  const double x = e.x - front->Left();
+  const double y = e.y - front->Top();
+  const bool inside = x >= 0 && y >= 0 && x < front->Width() && y < front->Height();
+  if (pointer && !inside) return;  // outside a dialog
+  ++handlerDepth_;
+  struct Leave {
+    int& depth;
+    ~Leave() { --depth; }
+  } leave{handlerDepth_};
+  switch (e.kind) {
+    case Kind::MouseMove:
+      front->Form_MouseMove(buttonsHeld_, e.shift, x, y);
+      break;
+    case Kind::MouseDown:
+      buttonsHeld_ |= e.button;
+      downButton_ = e.button;
+      front->Form_MouseDown(e.button, e.shift, x, y);
+      break;
+    case Kind::MouseUp: {
+      buttonsHeld_ &= ~e.button;
+      const bool clicked = downButton_ == e.button;
+      downButton_ = 0;
+      front->Form_MouseUp(e.button, e.shift, x, y);
+      // A press and release on the same form is a click.
+      if (clicked && front == FrontForm() && front->Loaded()) front->Form_Click();
+      break;
+    }
+    case Kind::Click:
+      front->Form_Click();
+      break;
+    case Kind::DblClick:
+      front->Form_DblClick();
+      break;
+    case Kind::KeyDown: {
+      int key = e.key;
+      front->Form_KeyDown(key, e.shift);
+      break;
+    }
+    case Kind::KeyUp: {
+      int key = e.key;
+      front->Form_KeyUp(key, e.shift);
+      break;
+    }
+    case Kind::KeyPress: {
+      int key = e.key;
+      front->Form_KeyPress(key);
+      break;
+    }
+    case Kind::Quit:
+      break;
+  }
+}
+
+void Runtime::RunStep(const ScriptStep& step) {
+  using Kind = InputEvent::Kind;
+  auto send = [this](Kind kind, int key = 0, int button = 0, int x = -1, int y = -1) {
+    InputEvent e;
+    e.kind = kind;
+    e.key = key;
+    e.button = button;
+    e.x = x < 0 ? cursorX_ : x;
+    e.y = y < 0 ? cursorY_ : y;
+    Dispatch(e);
+  };
+  switch (step.kind) {
+    case ScriptStep::Kind::Move:
+      send(Kind::MouseMove, 0, 0, step.x, step.y);
+      break;
+    case ScriptStep::Kind::Down:
+      send(Kind::MouseDown, 0, step.button);
+      break;
+    case ScriptStep::Kind::Up:
+      send(Kind::MouseUp, 0, step.button);
+      break;
+    case ScriptStep::Kind::Click:
+      send(Kind::MouseMove, 0, 0, step.x, step.y);
+      send(Kind::MouseDown, 0, Buttons::kLeft);
+      send(Kind::MouseUp, 0, Buttons::kLeft);
+      break;
+    case ScriptStep::Kind::Key:
+      send(Kind::KeyDown, step.key);
+      if (auto ch = KeyCharacter(step.key, false)) send(Kind::KeyPress, *ch);
+      send(Kind::KeyUp, step.key);
+      break;
+    case ScriptStep::Kind::KeyDown:
+      send(Kind::KeyDown, step.key);
+      if (auto ch = KeyCharacter(step.key, false)) send(Kind::KeyPress, *ch);
+      break;
+    case ScriptStep::Kind::KeyUp:
+      send(Kind::KeyUp, step.key);
+      break;
+    case ScriptStep::Kind::Shot: {
+      std::filesystem::path file = step.file;
+      if (file.is_relative() && !options_.shotsDir.empty()) file = options_.shotsDir / file;
+      if (!SavePng(ComposeScreen(), file.string()))
+        std::cerr << "kidplay: cannot write the screenshot " << file.string() << "\n";
+      break;
+    }
+  }
+}
+
+Surface Runtime::ComposeScreen() const {
+  Surface canvas(kCanvasWidth, kCanvasHeight, 0);
+  for (const Form* f : shown_) {
+    Blit(canvas, f->Left(), f->Top(), f->Width(), f->Height(), f->Image(), 0, 0, Rop::Copy);
+  }
+  return canvas;
+}
+
+void Runtime::Present() {
+  if (!video_) return;
+  video_->Present(ComposeScreen());
+}
+
+int Runtime::ShowCursor(bool show) {
+  cursorCount_ += show ? 1 : -1;
+  if (video_) video_->SetPointerShown(cursorCount_ >= 0);
+  return cursorCount_;
+}
+
+void Runtime::UpdatePointer() {
+  if (!video_) return;
+  Form* front = FrontForm();
+  if (!front) {
+    video_->SetPointer(Pointer::kDefault, nullptr);
+    return;
+  }
+  video_->SetPointer(front->MousePointer(), front->MouseIcon());
+}
+
+void Runtime::MessageBox(const std::string& title, const std::string& text, MessageIcon icon) {
+  if (video_) {
+    video_->MessageBox(title, text, icon);
+  } else {
+    Trace("box " + title + "|" + text);
+  }
+}
+
+std::optional<std::string> Runtime::Resolve(std::string_view path) const {
+  auto resolved = ResolvePath(programFolder_, path);
+  if (!resolved) return std::nullopt;
+  return resolved->string();
+}
+
+std::string Runtime::GetSetting(const std::string& section, const std::string& key,
+                                const std::string& fallback) const {
+  return settings_.GetSetting(section, key, fallback);
+}
+
+void Runtime::SaveSetting(const std::string& section, const std::string& key,
+                          const std::string& value) {
+  settings_.SaveSetting(section, key, value);
+  Trace("setting " + section + " " + key + " " + value);
+}
+
+void Runtime::Trace(const std::string& line) {
+  if (!options_.headless) return;
+  const std::string text = std::to_string(NowMs()) + " " + line + "\n";
+  if (traceToStdout_) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+  } else if (traceFile_.is_open()) {
+    traceFile_ << text << std::flush;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,144 @@
+// The running program: the clock, the forms and their event pump, timers, the screen, the
+// pointer, sound, settings and the trace of headless runs.
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/display_mode.h"
+#include "platform/form.h"
+#include "platform/input.h"
+#include "platform/instance_lock.h"
+#include "platform/message_box.h"
+#include "platform/replay_script.h"
+#include "platform/run_options.h"
+#include "platform/settings.h"
+#include "platform/video.h"
+
+namespace platform {
+
+constexpr int kCanvasWidth = 800;
+constexpr int kCanvasHeight = 600;
+
+// Thrown out of the pump when a headless script is used up; Run() catches it.
+struct ScriptFinished {};
+
+class Runtime {
+ public:
+  Runtime(RunOptions options, std::filesystem::path programFolder);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+  // Reads the script (headless) or opens the window. False with a text when that fails.
+  bool Start(std::string* error);
+
+  bool Headless() const { return options_.headless; }
+  // Another copy of the program was running when this one started.
+  bool PreviousInstance() const { return !lock_.has_value(); }
+  const std::filesystem::path& ProgramFolder() const { return programFolder_; }
+
+  // Milliseconds since start-up (virtual in headless runs).
+  std::int64_t NowMs();
+
+  // Creates a form the runtime owns and deletes after it has unloaded.
+  template <typename F, typename... Args>
+  F& Create(Args&&... args) {
+    auto form = std::make_unique<F>(*this, std::forward<Args>(args)...);
+    F& ref = *form;
+    form->ownedByRuntime_ = true;
+    owned_.push_back(std::move(form));
+    return ref;
+  }
+  // The form that receives input: the innermost modal dialog, else the last form shown.
+  Form* FrontForm();
+
+  // One pass of a form's loop: lets time pass, runs pending input and due timers, shows the
+  // screen. Never spins a core: a real-time pass is paced to the display rate.
+  void DoEvents();
+  // Runs until every form has unloaded or the script is used up; returns the exit status.
+  int Run();
+
+  // The screen as the visible forms make it up, bottom to top.
+  Surface ComposeScreen() const;
+  void Present();
+
+  // The pointer in canvas pixels.
+  int CursorX() const { return cursorX_; }
+  int CursorY() const { return cursorY_; }
+  // The cursor display count: one show or hide call; returns the new count.
+  int ShowCursor(bool show);
+  // Puts the front form's pointer on the screen.
+  void UpdatePointer();
+
+  SoundSystem& Sound() { return *sound_; }
+  DisplayDriver& Display() { return *display_; }
+  void MessageBox(const std::string& title, const std::string& text, MessageIcon icon);
+  std::optional<std::string> Resolve(std::string_view path) const;
+  std::string GetSetting(const std::string& section, const std::string& key,
+                         const std::string& fallback) const;
+  void SaveSetting(const std::string& section, const std::string& key, const std::string& value);
+  // One trace line, prefixed with the time (headless runs with --trace only).
+  void Trace(const std::string& line);
+
+ private:
+  friend class Form;
+  friend class Timer;
+  void FormShown(Form& form);
+  void FormHidden(Form& form);
+  void FormUnloaded(Form& form);
+  void RunModal(Form& form);
+  void AddTimer(Timer* t) { timers_.push_back(t); }
+  void RemoveTimer(Timer* t);
+
+  // Waits for the next thing to happen and handles it (top level and modal loops).
+  void PumpIdle();
+  // Handles everything due now: script steps or window events, then timers.
+  void DispatchDue();
+  void Dispatch(const InputEvent& event);
+  void RunStep(const ScriptStep& step);
+  void FireTimers();
+  std::optional<std::int64_t> NextTimerDue() const;
+  void CollectUnloaded();
+  bool AnyFormLoaded() const;
+  void FinishIfScriptUsedUp();
+
+  RunOptions options_;
+  std::filesystem::path programFolder_;
+  std::optional<InstanceLock> lock_;
+  std::unique_ptr<Video> video_;
+  std::unique_ptr<SoundSystem> sound_;
+  std::unique_ptr<DisplayDriver> display_;
+  SettingsStore settings_;
+  std::ofstream traceFile_;
+  bool traceToStdout_ = false;
+
+  // Clock: real time counts from start-up; virtual time starts at a fixed value.
+  std::int64_t startTicks_ = 0;
+  std::int64_t virtualNow_ = 0;
+  std::int64_t lastPresent_ = -1000;
+
+  Script script_;
+  std::size_t nextStep_ = 0;
+  std::int64_t scriptStart_ = 0;
+
+  std::vector<std::unique_ptr<Form>> owned_;
+  std::vector<Form*> shown_;  // visible forms, bottom to top
+  std::vector<Form*> modal_;  // modal dialogs, outermost first
+  std::vector<Timer*> timers_;
+  int handlerDepth_ = 0;
+
+  int cursorX_ = 0;
+  int cursorY_ = 0;
+  int buttonsHeld_ = 0;
+  int downButton_ = 0;
+  int cursorCount_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,222 @@
+#include "platform/runtime.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A headless runtime over a script, with its own lock and settings folders.
+class HeadlessRun {
+ public:
+  explicit HeadlessRun(const std::string& script) {
+    dir_ = fs::temp_directory_path() /
+           ("kidplay-runtime-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    fs::create_directories(dir_);
+    ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
+    std::ofstream(dir_ / "script.txt") << script;
+    options_.headless = true;
+    options_.scriptFile = (dir_ / "script.txt").string();
+    options_.traceFile = (dir_ / "trace.txt").string();
+    runtime_ = std::make_unique<Runtime>(options_, dir_);
+    std::string error;
+    started_ = runtime_->Start(&error);
+    EXPECT_TRUE(started_) << error;
+  }
+  ~HeadlessRun() {
+    runtime_.reset();
+    fs::remove_all(dir_);
+  }
+  Runtime& rt() { return *runtime_; }
+  std::vector<std::string> Trace() const {
+    std::ifstream in(dir_ / "trace.txt");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+ private:
+  static inline int counter_ = 0;
+  fs::path dir_;
+  RunOptions options_;
+  std::unique_ptr<Runtime> runtime_;
+  bool started_ = false;
+};
+
+// Records every event it receives as text, with the virtual time.
+class RecordingForm : public Form {
+ public:
+  RecordingForm(Runtime& rt, std::string name = "RecordingForm", int left = 0, int top = 0,
+                int w = 800, int h = 600)
+      : Form(rt, std::move(name), left, top, w, h) {}
+  std::vector<std::string> log;
+  std::function<void()> onClick;
+  std::function<void(int)> onKey;
+
+  void Note(const std::string& what) {
+    log.push_back(std::to_string(runtime().NowMs()) + " " + what);
+  }
+  void Form_Load() override { Note("load"); }
+  void Form_Activate() override { Note("activate"); }
+  void Form_Unload() override { Note("unload"); }
+  void Form_Click() override {
+    Note("click");
+    if (onClick) onClick();
+  }
+  void Form_MouseDown(int b, int, double x, double y) override {
+    Note("down " + std::to_string(b) + " " + std::to_string(int(x)) + " " + std::to_string(int(y)));
+  }
+  void Form_MouseUp(int b, int, double x, double y) override {
+    Note("up " + std::to_string(b) + " " + std::to_string(int(x)) + " " + std::to_string(int(y)));
+  }
+  void Form_MouseMove(int b, int, double x, double y) override {
+    Note("move " + std::to_string(b) + " " + std::to_string(int(x)) + " " + std::to_string(int(y)));
+  }
+  void Form_KeyDown(int& k, int) override {
+    Note("keydown " + std::to_string(k));
+    if (onKey) onKey(k);
+  }
+  void Form_KeyUp(int& k, int) override { Note("keyup " + std::to_string(k)); }
+  void Form_KeyPress(int& k) override { Note("press " + std::to_string(k)); }
+};
+
+TEST(Runtime, ScriptInputReachesTheFrontFormInOrderAndOnTime) {
+  HeadlessRun run(
+      "wait 100\nclick 5 6\nwait 20\nmove 7 8\ndown\nmove 9 10\nup\nkey Space\nkey Left\nwait 30\n");
+  auto& form = run.rt().Create<RecordingForm>();
+  form.Show();
+  const std::int64_t t0 = run.rt().NowMs();
+  EXPECT_EQ(run.rt().Run(), 0);
+  auto at = [&](int dt, const std::string& what) { return std::to_string(t0 + dt) + " " + what; };
+  const std::vector<std::string> expected = {
+      at(0, "load"),           at(0, "activate"),      at(100, "move 0 5 6"),
+      at(100, "down 1 5 6"),   at(100, "up 1 5 6"),    at(100, "click"),
+      at(120, "move 0 7 8"),   at(120, "down 1 7 8"),  at(120, "move 1 9 10"),
+      at(120, "up 1 9 10"),    at(120, "click"),       at(120, "keydown 32"),
+      at(120, "press 32"),     at(120, "keyup 32"),    at(120, "keydown 37"),
+      at(120, "keyup 37"),
+  };
+  EXPECT_EQ(form.log, expected);
+  const auto trace = run.Trace();
+  ASSERT_EQ(trace.size(), 2u);
+  EXPECT_EQ(trace[0], std::to_string(t0) + " show RecordingForm");
+  EXPECT_EQ(trace[1], std::to_string(t0 + 150) + " end");
+}
+
+TEST(Runtime, TimersFireOnTheVirtualClockAndStopWhenDisabled) {
+  HeadlessRun run("wait 1700\n");
+  auto& form = run.rt().Create<RecordingForm>();
+  std::vector<std::int64_t> fired;
+  Timer timer(form, 500, [&] {
+    fired.push_back(run.rt().NowMs());
+    if (fired.size() == 3) timer.SetEnabled(false);
+  });
+  form.Show();
+  const std::int64_t t0 = run.rt().NowMs();
+  timer.SetEnabled(true);
+  EXPECT_EQ(run.rt().Run(), 0);
+  EXPECT_EQ(fired, (std::vector<std::int64_t>{t0 + 500, t0 + 1000, t0 + 1500}));
+}
+
+TEST(Runtime, LoopPassesAdvanceTheClockByTheFrameTime) {
+  HeadlessRun run("click 1 1\nwait 100\nkey Escape\nwait 10\n");
+  auto& form = run.rt().Create<RecordingForm>();
+  bool stop = false;
+  int passes = 0;
+  std::int64_t started = 0, ended = 0;
+  form.onClick = [&] {
+    started = run.rt().NowMs();
+    while (!stop) {
+      run.rt().DoEvents();
+      ++passes;
+    }
+    ended = run.rt().NowMs();
+  };
+  form.onKey = [&](int k) { stop = k == Keys::kEscape; };
+  form.Show();
+  EXPECT_EQ(run.rt().Run(), 0);
+  EXPECT_EQ(ended - started, 100);
+  EXPECT_EQ(passes, 10);
+}
+
+TEST(Runtime, ModalDialogTakesTheInputAndReturnsWhenUnloaded) {
+  HeadlessRun run(
+      "click 50 50\nwait 10\nclick 50 50\nclick 310 260\nkey Enter\nwait 10\nclick 60 60\n"
+      "wait 10\n");
+  auto& form = run.rt().Create<RecordingForm>("GameForm");
+  RecordingForm* dialogSeen = nullptr;
+  std::vector<std::string> dialogLog;
+  int clicks = 0;
+  form.onClick = [&] {
+    if (++clicks > 1) return;
+    RecordingForm dialog(run.rt(), "GameOptions", 300, 250, 200, 100);
+    dialogSeen = &dialog;
+    dialog.onKey = [&](int k) {
+      if (k == Keys::kEnter) dialog.Unload();
+    };
+    dialog.ShowModal();
+    dialogLog = dialog.log;
+    EXPECT_EQ(run.rt().FrontForm(), &form);
+  };
+  form.Show();
+  EXPECT_EQ(run.rt().Run(), 0);
+  ASSERT_NE(dialogSeen, nullptr);
+  // The click outside the dialog was dropped; the one inside arrived in dialog pixels.
+  std::vector<std::string> kinds;
+  for (const auto& line : dialogLog) kinds.push_back(line.substr(line.find(' ') + 1));
+  EXPECT_EQ(kinds, (std::vector<std::string>{"load", "activate", "move 0 10 10", "down 1 10 10",
+                                            "up 1 10 10", "click", "keydown 13", "unload"}));
+  EXPECT_EQ(clicks, 2);  // the click after the dialog closed reached the game again
+  const auto trace = run.Trace();
+  ASSERT_GE(trace.size(), 3u);
+  EXPECT_NE(trace[1].find("show GameOptions"), std::string::npos);
+  EXPECT_NE(trace[2].find("unload GameOptions"), std::string::npos);
+}
+
+TEST(Runtime, TheRunEndsWithQuitWhenTheLastFormUnloads) {
+  HeadlessRun run("wait 50\nkey Escape\nwait 1000\n");
+  auto& form = run.rt().Create<RecordingForm>("MenuForm");
+  form.onKey = [&](int k) {
+    if (k == Keys::kEscape) form.Unload();
+  };
+  form.Show();
+  const std::int64_t t0 = run.rt().NowMs();
+  EXPECT_EQ(run.rt().Run(), 0);
+  const auto trace = run.Trace();
+  ASSERT_EQ(trace.size(), 3u);
+  EXPECT_EQ(trace[1], std::to_string(t0 + 50) + " unload MenuForm");
+  EXPECT_EQ(trace[2], std::to_string(t0 + 50) + " quit");
+}
+
+TEST(Runtime, ScreenIsTheVisibleFormsBottomToTop) {
+  HeadlessRun run("wait 10\n");
+  auto& game = run.rt().Create<RecordingForm>("GameForm");
+  game.BackColor = Rgb(10, 20, 30);
+  game.Show();
+  game.Cls();
+  RecordingForm dialog(run.rt(), "Dialog", 100, 50, 20, 10);
+  dialog.BackColor = Rgb(200, 100, 0);
+  dialog.Show();
+  dialog.Cls();
+  Surface screen = run.rt().ComposeScreen();
+  EXPECT_EQ(GetPixel(screen, 99, 50), Rgb(10, 20, 30));
+  EXPECT_EQ(GetPixel(screen, 100, 50), Rgb(200, 100, 0));
+  EXPECT_EQ(GetPixel(screen, 119, 59), Rgb(200, 100, 0));
+  EXPECT_EQ(GetPixel(screen, 120, 59), Rgb(10, 20, 30));
+  dialog.Hide();
+  screen = run.rt().ComposeScreen();
+  EXPECT_EQ(GetPixel(screen, 100, 50), Rgb(10, 20, 30));
+}
+
+}  // namespace
+}  // namespace platform
