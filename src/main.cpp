@@ -1,3 +1,7 @@
+#include "shell/game_catalog.h"
 #include "shell/program.h"
 
-int main(int argc, char** argv) { return shell::RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+  shell::GameCatalog catalog = shell::BaseCatalog();
+  return shell::RunProgram(argc, argv, std::move(catalog));
+}

@@ -271,14 +271,14 @@ void Runtime::Dispatch(const InputEvent& e) {
     cursorX_ = std::clamp(e.x, 0, kCanvasWidth - 1);
     cursorY_ = std::clamp(e.y, 0, kCanvasHeight - 1);
   }
-  if (e.kind == Kind::Quit) {
-    for (Form* f : std::vector<Form*>(shown_.rbegin(), shown_.rend())) {
-      if (f->Loaded()) f->Form_QueryClose();
-    }
-    return;
-  }
   Form* front = FrontForm();
   if (!front) return;
+  if (e.kind == Kind::Quit) {
+    ++handlerDepth_;
+    front->Form_QueryClose();
+    --handlerDepth_;
+    return;
+  }
   const double x = e.x - front->Left();
   const double y = e.y - front->Top();
   const bool inside = x >= 0 && y >= 0 && x < front->Width() && y < front->Height();

@@ -6,27 +6,13 @@
 #include "gameutil/gameutil.h"
 #include "platform/paths.h"
 #include "platform/runtime.h"
+#include "shell/desktop_icons.h"
+#include "shell/menu_form.h"
 #include "shell/runtime_host.h"
 
 namespace shell {
-namespace {
 
-// Until the menu exists: an empty screen that Escape closes.
-class EmptyForm final : public platform::Form {
- public:
-  explicit EmptyForm(platform::Runtime& runtime) : Form(runtime, "EmptyForm") {}
-  void Form_Load() override {
-    BackColor = platform::kBlack;
-    Cls();
-  }
-  void Form_KeyDown(int& keyCode, int) override {
-    if (keyCode == platform::Keys::kEscape) Unload();
-  }
-};
-
-}  // namespace
-
-int RunProgram(int argc, const char* const* argv) {
+int RunProgram(int argc, const char* const* argv, GameCatalog catalog) {
   std::string error;
   auto options = platform::ParseRunOptions(argc, argv, &error);
   if (!options) {
@@ -40,7 +26,10 @@ int RunProgram(int argc, const char* const* argv) {
   }
   RuntimeHost host(runtime);
   GameUtil::SetHost(&host);
-  runtime.Create<EmptyForm>().Show();
+  NoDesktopWindows desktopWindows;
+  NoSharedMemory sharedMemory;
+  DesktopIcons desktopIcons(desktopWindows, sharedMemory);
+  runtime.Create<MenuForm>(std::move(catalog), desktopIcons).Show();
   const int status = runtime.Run();
   GameUtil::SetHost(nullptr);
   return status;
