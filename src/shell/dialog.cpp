@@ -1,6 +1,7 @@
 #include "shell/dialog.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "gameutil/gameutil.h"
 #include "platform/draw.h"
@@ -143,12 +144,20 @@ void Dialog::DrawControl(int index) {
     platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, kFace);
     Bevel(s, c.x, c.y, c.width, c.height, in);
   }
-  // The picture fills the inside; pressed in, it moves down and right a little.
+  // The picture sits in the middle: shrunk to fit, or enlarged by whole steps so it stays
+  // crisp. Pressed in, it moves down and right a little.
   const int shift = in && c.kind != Kind::Picture ? 2 : 0;
   const platform::Surface* picture = GameUtil::SurfaceOf(c.picture);
   if (picture && !picture->empty()) {
-    GameUtil::StretchBlt(s, c.x + 4 + shift, c.y + 4 + shift, c.width - 8, c.height - 8,
-                         c.picture, 0, 0, picture->width(), picture->height(),
+    const int innerW = c.width - 8;
+    const int innerH = c.height - 8;
+    const double fit = std::min(static_cast<double>(innerW) / picture->width(),
+                                static_cast<double>(innerH) / picture->height());
+    const double scale = fit >= 1 ? std::floor(fit) : fit;
+    const int w = std::max(1, static_cast<int>(picture->width() * scale));
+    const int h = std::max(1, static_cast<int>(picture->height() * scale));
+    GameUtil::StretchBlt(s, c.x + (c.width - w) / 2 + shift, c.y + (c.height - h) / 2 + shift, w,
+                         h, c.picture, 0, 0, picture->width(), picture->height(),
                          platform::Rop::Copy);
   }
   if (index == focus_) {

@@ -1,57 +1,17 @@
 #include "platform/runtime.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/headless_run.h"
 
 namespace platform {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A headless runtime over a script, with its own lock and settings folders.
-class HeadlessRun {
- public:
-  explicit HeadlessRun(const std::string& script) {
-    dir_ = fs::temp_directory_path() /
-           ("kidplay-runtime-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-    fs::create_directories(dir_);
-    ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
-    std::ofstream(dir_ / "script.txt") << script;
-    options_.headless = true;
-    options_.scriptFile = (dir_ / "script.txt").string();
-    options_.traceFile = (dir_ / "trace.txt").string();
-    runtime_ = std::make_unique<Runtime>(options_, dir_);
-    std::string error;
-    started_ = runtime_->Start(&error);
-    EXPECT_TRUE(started_) << error;
-  }
-  ~HeadlessRun() {
-    runtime_.reset();
-    fs::remove_all(dir_);
-  }
-  Runtime& rt() { return *runtime_; }
-  std::vector<std::string> Trace() const {
-    std::ifstream in(dir_ / "trace.txt");
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-
- private:
-  static inline int counter_ = 0;
-  fs::path dir_;
-  RunOptions options_;
-  std::unique_ptr<Runtime> runtime_;
-  bool started_ = false;
-};
+using testsupport::HeadlessRun;
 
 // Records every event it receives as text, with the virtual time.
 class RecordingForm : public Form {

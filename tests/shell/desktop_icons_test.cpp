@@ -1,0 +1,192 @@
+#include "shell/desktop_icons.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace shell {
+namespace {
+
+using namespace DesktopMessages;
+
+// A desktop icon list living in "another process": item places are written into buffers that
+// the fake memory hands out, exactly where the program asks.
+class FakeDesktop final : public DesktopWindows, public SharedMemory {
+ public:
+  bool present = true;
+  bool autoArrange = false;
+  bool nt = true;
+  std::vector<IconPlace> icons;
+  std::vector<std::string> commands;  // what was sent besides reads
+  std::map<std::uintptr_t, std::vector<std::uint8_t>> memory;
+  int openBuffers = 0;
+
+  static constexpr WindowHandle kProgman = 10, kView = 11, kList = 12;
+
+  WindowHandle FindWindow(const char* cls) override {
+    return present && std::string(cls) == "Progman" ? kProgman : 0;
+  }
+  WindowHandle FindChildWindow(WindowHandle parent, const char* cls) override {
+    if (parent == kProgman && std::string(cls) == "SHELLDLL_defVIEW") return kView;
+    if (parent == kView && std::string(cls) == "SysListView32") return kList;
+    return 0;
+  }
+  WindowHandle GetParent(WindowHandle w) override { return w == kList ? kView : 0; }
+  std::int32_t GetWindowLong(WindowHandle w, int index) override {
+    return w == kList && index == kStyleIndex && autoArrange ? kAutoArrangeStyle | 0x3 : 0x3;
+  }
+  std::uint32_t GetWindowProcessId(WindowHandle) override { return 4242; }
+  std::intptr_t SendMessage(WindowHandle w, std::uint32_t msg, std::uintptr_t wp,
+                            std::intptr_t lp) override {
+    if (w == kList && msg == kGetItemCount) return static_cast<std::intptr_t>(icons.size());
+    if (w == kList && msg == kGetItemPosition) {
+      auto& buffer = memory.at(static_cast<std::uintptr_t>(lp));
+      std::int32_t point[2] = {icons.at(wp).X, icons.at(wp).Y};
+      std::memcpy(buffer.data(), point, sizeof point);
+      return 1;
+    }
+    if (w == kList && msg == kSetItemPosition) {
+      commands.push_back("set " + std::to_string(wp) + " " + std::to_string(lp));
+      if (wp < icons.size()) icons[wp] = {static_cast<std::int32_t>(lp & 0xFFFF),
+                                          static_cast<std::int32_t>(lp >> 16)};
+      return 1;
+    }
+    if (w == kView && msg == kCommand && wp == kToggleAutoArrange) {
+      autoArrange = !autoArrange;
+      commands.push_back("toggle");
+      return 0;
+    }
+    commands.push_back("other");
+    return 0;
+  }
+
+  bool IsWindowsNT() override { return nt; }
+  std::uintptr_t AllocRemoteBuffer(std::uint32_t pid, std::size_t size,
+                                   std::uintptr_t& process) override {
+    EXPECT_EQ(pid, 4242u);
+    process = 77;
+    ++openBuffers;
+    memory[0x1000] = std::vector<std::uint8_t>(size);
+    return 0x1000;
+  }
+  void FreeRemoteBuffer(std::uintptr_t process, std::uintptr_t address, std::size_t) override {
+    EXPECT_EQ(process, 77u);
+    memory.erase(address);
+    --openBuffers;
+  }
+  bool ReadRemote(std::uintptr_t, std::uintptr_t address, void* out, std::size_t size) override {
+    std::memcpy(out, memory.at(address).data(), size);
+    return true;
+  }
+  std::uintptr_t AllocSharedBuffer(std::size_t size, std::uintptr_t& mapping) override {
+    mapping = 88;
+    ++openBuffers;
+    memory[0x2000] = std::vector<std::uint8_t>(size);
+    return 0x2000;
+  }
+  void FreeSharedBuffer(std::uintptr_t mapping, std::uintptr_t view) override {
+    EXPECT_EQ(mapping, 88u);
+    memory.erase(view);
+    --openBuffers;
+  }
+  void ReadShared(std::uintptr_t view, void* out, std::size_t size) override {
+    std::memcpy(out, memory.at(view).data(), size);
+  }
+};
+
+TEST(DesktopIcons, PlacesComeBackAfterTheDesktopRearrangedThem) {
+  for (bool nt : {true, false}) {
+    FakeDesktop desktop;
+    desktop.nt = nt;
+    desktop.icons = {{40, 300}, {120, 10}, {0, 0}};
+    DesktopIcons places(desktop, desktop);
+    ASSERT_TRUE(places.SaveDesktopIcons());
+    EXPECT_EQ(desktop.openBuffers, 0);
+    EXPECT_TRUE(desktop.commands.empty());  // saving moves nothing
+    desktop.icons = {{5, 5}, {6, 6}, {7, 7}};  // the mode switch crowded them together
+    places.RestoreDesktopIcons();
+    EXPECT_EQ(desktop.icons[0].X, 40);
+    EXPECT_EQ(desktop.icons[0].Y, 300);
+    EXPECT_EQ(desktop.icons[1].X, 120);
+    EXPECT_EQ(desktop.icons[2].X, 0);
+    EXPECT_EQ(desktop.commands[0], "set 0 " + std::to_string(300 * 65536 + 40));
+  }
+}
+
+TEST(DesktopIcons, AutomaticArrangementIsSuspendedOnlyWhenItWasOn) {
+  FakeDesktop on;
+  on.autoArrange = true;
+  on.icons = {{1, 2}};
+  DesktopIcons withArrange(on, on);
+  withArrange.SaveDesktopIcons();
+  EXPECT_FALSE(on.autoArrange);
+  withArrange.RestoreDesktopIcons();
+  EXPECT_TRUE(on.autoArrange);
+  EXPECT_EQ(on.commands.front(), "toggle");
+  EXPECT_EQ(on.commands.back(), "toggle");
+
+  FakeDesktop off;
+  off.icons = {{1, 2}};
+  DesktopIcons withoutArrange(off, off);
+  withoutArrange.SaveDesktopIcons();
+  withoutArrange.RestoreDesktopIcons();
+  EXPECT_FALSE(off.autoArrange);
+  for (const auto& c : off.commands) EXPECT_NE(c, "toggle");
+}
+
+TEST(DesktopIcons, NoListOrNoIconsMeansNothingSavedAndNothingMoved) {
+  FakeDesktop empty;
+  DesktopIcons zero(empty, empty);
+  EXPECT_FALSE(zero.SaveDesktopIcons());
+  empty.icons = {{3, 3}};  // an icon that appeared later keeps its place
+  zero.RestoreDesktopIcons();
+  EXPECT_TRUE(empty.commands.empty());
+  EXPECT_EQ(empty.icons[0].X, 3);
+
+  FakeDesktop absent;
+  absent.present = false;
+  DesktopIcons none(absent, absent);
+  EXPECT_FALSE(none.SaveDesktopIcons());
+  none.RestoreDesktopIcons();
+  EXPECT_TRUE(absent.commands.empty());
+
+  NoDesktopWindows linuxDesktop;
+  NoSharedMemory linuxMemory;
+  DesktopIcons onLinux(linuxDesktop, linuxMemory);
+  EXPECT_FALSE(onLinux.SaveDesktopIcons());
+  onLinux.RestoreDesktopIcons();
+  EXPECT_TRUE(onLinux.SavedPlaces().empty());
+}
+
+TEST(DesktopIcons, IconsAddedOrRemovedAfterTheSave) {
+  FakeDesktop desktop;
+  desktop.icons = {{10, 10}, {20, 20}};
+  DesktopIcons places(desktop, desktop);
+  places.SaveDesktopIcons();
+  desktop.icons = {{1, 1}, {2, 2}, {99, 99}};
+  places.RestoreDesktopIcons();
+  EXPECT_EQ(desktop.icons[2].X, 99);  // no saved place: left alone
+  EXPECT_EQ(desktop.icons[1].X, 20);
+
+  desktop.icons = {{1, 1}};
+  desktop.commands.clear();
+  places.RestoreDesktopIcons();
+  EXPECT_EQ(desktop.commands.size(), 1u);
+  EXPECT_EQ(desktop.icons[0].X, 10);
+}
+
+TEST(DesktopIcons, PlacesArePackedYHighXLowAndClampedToTheirHalves) {
+  EXPECT_EQ(DesktopIcons::PackPlace({40, 300}), 300 * 65536 + 40);
+  EXPECT_EQ(DesktopIcons::PackPlace({0, 0}), 0);
+  EXPECT_EQ(DesktopIcons::PackPlace({32767, 32767}), 32767 * 65536 + 32767);
+  // A negative X would borrow from Y; a wide one would spill into it.
+  EXPECT_EQ(DesktopIcons::PackPlace({-20, 300}), 300 * 65536);
+  EXPECT_EQ(DesktopIcons::PackPlace({70000, 5}), 5 * 65536 + 32767);
+  EXPECT_EQ(DesktopIcons::PackPlace({5, -1}), 5);
+}
+
+}  // namespace
+}  // namespace shell
