@@ -92,6 +92,9 @@ void StopAllSounds();
 void SetCursorVisible(Boolean visible);
 void SetDisplayMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel);
 void RestoreDisplayMode();
+// Forgets the saved cursor count and display mode, as at the start of a run (for tests that
+// play several runs in one process).
+void ResetSavedState();
 
 }  // namespace GameUtil
 

@@ -34,11 +34,16 @@ class Surface {
 };
 
 // Copies a w x h block from (sx, sy) of src to (dx, dy) of dst, clipped against both pictures.
-// dst and src may be the same surface only when the blocks do not overlap.
+// dst and src may be the same surface, even with overlapping blocks: the result is as if the
+// source block had been copied aside first.
 void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy, Rop rop);
 
 // Nearest-neighbour stretch of the sw x sh block at (sx, sy) of src onto the dw x dh block at
 // (dx, dy) of dst. Negative sizes mirror, as a stretch copy does. Clipped against both pictures.
+// Target pixel i of a block (counted from its origin) takes source pixel
+// floor((i + 1/2) * |sw| / |dw|); a negative size runs from the origin pixel towards lower
+// coordinates, so a w-wide picture mirrors onto itself with dx = w - 1, dw = -w. A zero size on
+// either side draws nothing.
 void StretchBlit(Surface& dst, int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
                  int sw, int sh, Rop rop);
 

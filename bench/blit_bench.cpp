@@ -1,0 +1,111 @@
+// Full-screen block copies beside memcpy of the same bytes, with the ratios printed at the end.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace {
+
+using platform::Rop;
+using platform::Surface;
+
+constexpr int kW = 800, kH = 600;
+
+Surface Pattern(int w, int h, std::uint32_t seed) {
+  Surface s(w, h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      s.row(y)[x] = seed >> 8;
+    }
+  }
+  return s;
+}
+
+void SetBytes(benchmark::State& state, std::size_t bytes) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+// The yardstick: one memcpy of a whole 800 x 600 picture.
+void BM_Memcpy(benchmark::State& state) {
+  const Surface src = Pattern(kW, kH, 1);
+  Surface dst(kW, kH);
+  const std::size_t bytes = std::size_t{kW} * kH * sizeof(std::uint32_t);
+  for (auto _ : state) {
+    std::memcpy(dst.data(), src.data(), bytes);
+    benchmark::ClobberMemory();
+  }
+  SetBytes(state, bytes);
+}
+
+void BM_Blit(benchmark::State& state, Rop rop) {
+  const Surface src = Pattern(kW, kH, 2);
+  Surface dst = Pattern(kW, kH, 3);
+  for (auto _ : state) {
+    platform::Blit(dst, 0, 0, kW, kH, src, 0, 0, rop);
+    benchmark::ClobberMemory();
+  }
+  SetBytes(state, std::size_t{kW} * kH * sizeof(std::uint32_t));
+}
+
+// A quarter-size picture doubled to the whole screen: the target bytes match the memcpy's.
+void BM_StretchCopy(benchmark::State& state) {
+  const Surface src = Pattern(kW / 2, kH / 2, 4);
+  Surface dst(kW, kH);
+  for (auto _ : state) {
+    platform::StretchBlit(dst, 0, 0, kW, kH, src, 0, 0, kW / 2, kH / 2, Rop::Copy);
+    benchmark::ClobberMemory();
+  }
+  SetBytes(state, std::size_t{kW} * kH * sizeof(std::uint32_t));
+}
+
+BENCHMARK(BM_Memcpy);
+BENCHMARK_CAPTURE(BM_Blit, Copy, Rop::Copy);
+BENCHMARK_CAPTURE(BM_Blit, And, Rop::And);
+BENCHMARK_CAPTURE(BM_Blit, Paint, Rop::Paint);
+BENCHMARK(BM_StretchCopy);
+
+// Keeps the console table and remembers each benchmark's CPU time per iteration: the least over
+// repetitions (--benchmark_repetitions=N), which shrugs off a busy machine best.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+        const auto [it, fresh] = times_.try_emplace(run.benchmark_name(), run.GetAdjustedCPUTime());
+        if (!fresh) it->second = std::min(it->second, run.GetAdjustedCPUTime());
+      }
+    }
+  }
+  void PrintRatios() const {
+    const auto base = times_.find("BM_Memcpy");
+    if (base == times_.end() || base->second <= 0) return;
+    std::printf("\nCPU time against memcpy of the same 800 x 600 x 4 bytes (%.1f us):\n",
+                base->second / 1000.0);
+    for (const auto& [name, time] : times_) {
+      if (name != base->first) std::printf("  %-22s %5.2fx\n", name.c_str(), time / base->second);
+    }
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}
