@@ -75,15 +75,8 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
   return bytes;
 }
 
-}  // namespace
-
-std::optional<Surface> LoadBmp(const std::string& path) {
-  const std::vector<std::uint8_t> bytes = ReadFile(path);
-  if (!PlausibleBmp(bytes)) return std::nullopt;
-  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  if (!rw) return std::nullopt;
-  SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
-  if (!loaded) return std::nullopt;
+// Copies an SDL picture (any format) into a surface and frees it.
+std::optional<Surface> FromSdlSurface(SDL_Surface* loaded) {
   SDL_Surface* xrgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_XRGB8888, 0);
   SDL_FreeSurface(loaded);
   if (!xrgb) return std::nullopt;
@@ -105,6 +98,24 @@ std::optional<Surface> LoadBmp(const std::string& path) {
   SDL_FreeSurface(xrgb);
   if (out.empty()) return std::nullopt;
   return out;
+}
+
+}  // namespace
+
+std::optional<Surface> LoadBmp(const std::string& path) {
+  const std::vector<std::uint8_t> bytes = ReadFile(path);
+  if (!PlausibleBmp(bytes)) return std::nullopt;
+  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+  if (!rw) return std::nullopt;
+  SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
+  if (!loaded) return std::nullopt;
+  return FromSdlSurface(loaded);
+}
+
+std::optional<Surface> LoadPng(const std::string& path) {
+  SDL_Surface* loaded = IMG_Load(path.c_str());
+  if (!loaded) return std::nullopt;
+  return FromSdlSurface(loaded);
 }
 
 bool SavePng(const Surface& s, const std::string& path) {

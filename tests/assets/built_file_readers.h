@@ -1,0 +1,143 @@
+// Small readers for the files the forge writes, independent of the forge's own code, so that the
+// tests check the formats the program and other tools expect, not the forge's idea of them.
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace assettest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline std::optional<Bytes> ReadFile(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary | std::ios::ate);
+  if (!in) return std::nullopt;
+  Bytes b(static_cast<size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  if (!in) return std::nullopt;
+  return b;
+}
+
+inline std::uint32_t U16(const Bytes& b, size_t at) {
+  return b[at] | (b[at + 1] << 8);
+}
+inline std::uint32_t U32(const Bytes& b, size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
+}
+
+struct Bmp {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> rgb;  // top row first
+};
+
+// A 24-bit uncompressed BMP; `error` says what is wrong otherwise.
+inline std::optional<Bmp> ParseBmp24(const Bytes& b, std::string& error) {
+  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return error = "not a BMP", std::nullopt;
+  if (U32(b, 2) != b.size()) return error = "file size field is wrong", std::nullopt;
+  if (U32(b, 14) != 40) return error = "not a BITMAPINFOHEADER", std::nullopt;
+  if (U16(b, 26) != 1) return error = "planes is not 1", std::nullopt;
+  if (U16(b, 28) != 24) return error = "not 24 bits per pixel", std::nullopt;
+  if (U32(b, 30) != 0) return error = "compressed", std::nullopt;
+  Bmp img;
+  img.width = static_cast<std::int32_t>(U32(b, 18));
+  auto h = static_cast<std::int32_t>(U32(b, 22));
+  img.height = h < 0 ? -h : h;
+  if (img.width <= 0 || img.height == 0) return error = "empty", std::nullopt;
+  const size_t stride = (static_cast<size_t>(img.width) * 3 + 3) / 4 * 4;
+  const size_t offset = U32(b, 10);
+  if (offset < 54 || offset + stride * img.height > b.size()) {
+    return error = "pixel data runs past the end", std::nullopt;
+  }
+  img.rgb.reserve(static_cast<size_t>(img.width) * img.height);
+  for (int y = 0; y < img.height; ++y) {
+    size_t row = offset + stride * (h < 0 ? y : img.height - 1 - y);
+    for (int x = 0; x < img.width; ++x) {
+      const std::uint8_t* p = &b[row + 3 * static_cast<size_t>(x)];
+      img.rgb.push_back(p[0] | (p[1] << 8) | (p[2] << 16));
+    }
+  }
+  return img;
+}
+
+struct Cur {
+  int width = 0, height = 0, hotX = 0, hotY = 0;
+  std::vector<std::uint32_t> argb;  // top row first, straight alpha
+};
+
+// The first image of a ".cur" file with a 32-bit DIB payload.
+inline std::optional<Cur> ParseCur32(const Bytes& b, std::string& error) {
+  if (b.size() < 22 || U16(b, 0) != 0 || U16(b, 2) != 2 || U16(b, 4) < 1) {
+    return error = "not a cursor file", std::nullopt;
+  }
+  Cur c;
+  c.width = b[6] ? b[6] : 256;
+  c.height = b[7] ? b[7] : 256;
+  c.hotX = static_cast<int>(U16(b, 10));
+  c.hotY = static_cast<int>(U16(b, 12));
+  const size_t size = U32(b, 14), offset = U32(b, 18);
+  if (offset + size > b.size() || size < 40) return error = "image past the end", std::nullopt;
+  if (U32(b, offset) != 40) return error = "not a BITMAPINFOHEADER", std::nullopt;
+  if (static_cast<int>(U32(b, offset + 4)) != c.width ||
+      static_cast<int>(U32(b, offset + 8)) != 2 * c.height) {
+    return error = "DIB size does not match the entry (height must be doubled)", std::nullopt;
+  }
+  if (U16(b, offset + 14) != 32) return error = "not 32 bits per pixel", std::nullopt;
+  const size_t andStride = (static_cast<size_t>(c.width) + 31) / 32 * 4;
+  if (40 + static_cast<size_t>(c.width) * c.height * 4 + andStride * c.height > size) {
+    return error = "image smaller than its pixels and mask", std::nullopt;
+  }
+  const size_t pixels = offset + 40;
+  for (int y = 0; y < c.height; ++y) {
+    for (int x = 0; x < c.width; ++x) {
+      c.argb.push_back(U32(b, pixels + 4 * (static_cast<size_t>(c.height - 1 - y) * c.width + x)));
+    }
+  }
+  return c;
+}
+
+struct Wav {
+  int format = 0, channels = 0, rate = 0, bits = 0;
+  size_t frames = 0;
+};
+
+// Walks the RIFF chunks of a WAV file.
+inline std::optional<Wav> ParseWav(const Bytes& b, std::string& error) {
+  if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
+      std::string(b.begin() + 8, b.begin() + 12) != "WAVE") {
+    return error = "not RIFF/WAVE", std::nullopt;
+  }
+  if (U32(b, 4) + 8 != b.size()) return error = "RIFF size field is wrong", std::nullopt;
+  Wav w;
+  bool fmt = false, data = false;
+  for (size_t at = 12; at + 8 <= b.size();) {
+    std::string id(b.begin() + at, b.begin() + at + 4);
+    size_t size = U32(b, at + 4);
+    if (at + 8 + size > b.size()) return error = "chunk " + id + " past the end", std::nullopt;
+    if (id == "fmt " && size >= 16) {
+      w.format = static_cast<int>(U16(b, at + 8));
+      w.channels = static_cast<int>(U16(b, at + 10));
+      w.rate = static_cast<int>(U32(b, at + 12));
+      w.bits = static_cast<int>(U16(b, at + 22));
+      if (U32(b, at + 16) != static_cast<std::uint32_t>(w.rate * w.channels * w.bits / 8) ||
+          U16(b, at + 20) != static_cast<std::uint32_t>(w.channels * w.bits / 8)) {
+        return error = "byte rate or block align is wrong", std::nullopt;
+      }
+      fmt = true;
+    } else if (id == "data") {
+      if (!fmt || w.channels == 0 || w.bits == 0) return error = "data before fmt", std::nullopt;
+      size_t block = static_cast<size_t>(w.channels) * w.bits / 8;
+      if (size % block != 0) return error = "data is not whole frames", std::nullopt;
+      w.frames = size / block;
+      data = true;
+    }
+    at += 8 + size + (size & 1);
+  }
+  if (!fmt || !data) return error = "fmt or data chunk missing", std::nullopt;
+  return w;
+}
+
+}  // namespace assettest

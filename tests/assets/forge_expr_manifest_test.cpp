@@ -1,0 +1,216 @@
+// The forge's expression evaluator and its manifest reader.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "../../assets/forge/expr.h"
+#include "../../assets/forge/manifest.h"
+
+namespace forge {
+namespace {
+
+TEST(ForgeExpr, ArithmeticFollowsPrecedenceAndUnaryMinus) {
+  const Variables none;
+  EXPECT_DOUBLE_EQ(Evaluate("1 + 2*3", none), 7);
+  EXPECT_DOUBLE_EQ(Evaluate("(1 + 2)*3", none), 9);
+  EXPECT_DOUBLE_EQ(Evaluate("-(2 - 5) * 2", none), 6);
+  EXPECT_DOUBLE_EQ(Evaluate("- -3", none), 3);
+  EXPECT_DOUBLE_EQ(Evaluate("2*-3", none), -6);
+  EXPECT_DOUBLE_EQ(Evaluate("10/4/5", none), 0.5);
+  EXPECT_DOUBLE_EQ(Evaluate("8 - 3 - 2", none), 3);
+  EXPECT_DOUBLE_EQ(Evaluate(".5 + 1e2 + 2.5E-1", none), 100.75);
+}
+
+TEST(ForgeExpr, VariablesConstantsAndFunctions) {
+  const Variables v{{"f", 2}, {"n", 4}, {"t", 0.5}, {"gap", 12}};
+  EXPECT_NEAR(Evaluate("sin(pi*t)", v), 1, 1e-12);
+  EXPECT_NEAR(Evaluate("cos(pi)", v), -1, 1e-12);
+  EXPECT_DOUBLE_EQ(Evaluate("max(1, f, n) - min(3, -2)", v), 6);
+  EXPECT_DOUBLE_EQ(Evaluate("floor(-0.5) + abs(-3)", v), 2);
+  EXPECT_DOUBLE_EQ(Evaluate("30 - gap/2", v), 24);
+  EXPECT_DOUBLE_EQ(Evaluate("f*n", v), 8);
+}
+
+TEST(ForgeExpr, MistakesAreRefused) {
+  const Variables v{{"t", 0}};
+  for (const char* bad : {"", "1 +", "(1", "1)", "1 2", "1/0", "1/(t-t)", "foo", "bar(1)",
+                          "sin(1, 2)", "min()", "3 $ 4", "."}) {
+    EXPECT_THROW(Evaluate(bad, v), ExprError) << bad;
+  }
+}
+
+TEST(ForgeExpr, NumbersPrintWithAtMostFourDecimals) {
+  EXPECT_EQ(FormatNumber(12), "12");
+  EXPECT_EQ(FormatNumber(0.5), "0.5");
+  EXPECT_EQ(FormatNumber(-3.14159265), "-3.1416");
+  EXPECT_EQ(FormatNumber(2.50004), "2.5");
+  EXPECT_EQ(FormatNumber(-0.00001), "0");
+  EXPECT_EQ(FormatNumber(1234567.25), "1234567.25");
+}
+
+TEST(ForgeExpr, SubstituteReplacesEveryMarkerAndNamesTheLineOfAMistake) {
+  const Variables v{{"f", 3}};
+  EXPECT_EQ(Substitute("a{= 1+1 =}b{=f=}c", v), "a2b3c");
+  EXPECT_EQ(Substitute("<svg width=\"10\"/>", v), "<svg width=\"10\"/>");
+  try {
+    Substitute("x\ny\n<g x=\"{= 1/0 =}\"/>", v);
+    FAIL() << "no error";
+  } catch (const ExprError& e) {
+    EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(Substitute("x {= 1 + 2", v), ExprError);
+}
+
+// Parses manifest files held in memory.
+std::vector<Entry> Parse(const std::map<std::string, std::string>& files,
+                         const std::string& top = "m.txt") {
+  return ReadManifest(top, [&](const std::string& name) -> std::optional<std::string> {
+    auto it = files.find(name);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  });
+}
+
+std::string ErrorOf(const std::map<std::string, std::string>& files) {
+  try {
+    Parse(files);
+  } catch (const ForgeError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
+  auto entries = Parse({
+      {"m.txt",
+       "# shared\n"
+       "\n"
+       "Gfx/Buttons/Stop.bmp sprite 50x50 buttons/stop.svg  # the stop button\n"
+       "Gfx/Buttons/Left.bmp picture 40x30 buttons/arrow.svg flip=h bg=#12AB34 rotate=270\n"
+       "include maze/part.txt\n"
+       "Gfx/Cursors/hand.cur cursor 32x32 c/hand.svg hot=11,1\n"
+       "Sfx/Silence.wav sound - s/silence.sound\n"
+       "Data/Dots/fish.dot data - dots/fish.dot\n"},
+      {"maze/part.txt",
+       "Gfx/Maze/MouseEnding.bmp strip 200x160*5 maze/e.svg var.speed=-1.5 "
+       "mask=Gfx/Maze/MouseEndingMask.bmp\n"},
+  });
+  ASSERT_EQ(entries.size(), 6u);
+  const Entry& stop = entries[0];
+  EXPECT_EQ(stop.path, "Gfx/Buttons/Stop.bmp");
+  EXPECT_EQ(stop.kind, Kind::Sprite);
+  EXPECT_EQ(stop.width, 50);
+  EXPECT_EQ(stop.frames, 1);
+  EXPECT_EQ(stop.mask, "Gfx/Buttons/StopMask.bmp");
+  EXPECT_EQ(stop.Outputs(),
+            (std::vector<std::string>{"Gfx/Buttons/Stop.bmp", "Gfx/Buttons/StopMask.bmp"}));
+  EXPECT_EQ(stop.where, "m.txt:3");
+
+  const Entry& left = entries[1];
+  EXPECT_EQ(left.bg, 0x12AB34u);  // a '#' inside a word is not a comment
+  EXPECT_EQ(left.flip, 'h');
+  EXPECT_EQ(left.rotate, 270);
+  EXPECT_EQ(left.Outputs().size(), 1u);
+
+  const Entry& strip = entries[2];  // the included part comes in place
+  EXPECT_EQ(strip.kind, Kind::Strip);
+  EXPECT_EQ(strip.width, 200);
+  EXPECT_EQ(strip.height, 160);
+  EXPECT_EQ(strip.frames, 5);
+  EXPECT_EQ(strip.mask, "Gfx/Maze/MouseEndingMask.bmp");
+  EXPECT_DOUBLE_EQ(strip.vars.at("speed"), -1.5);
+  EXPECT_EQ(strip.where, "maze/part.txt:1");
+
+  EXPECT_EQ(entries[3].hotX, 11);
+  EXPECT_EQ(entries[3].hotY, 1);
+  EXPECT_EQ(entries[4].kind, Kind::Sound);
+  EXPECT_EQ(entries[5].kind, Kind::Data);
+}
+
+TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
+  const char* bad[] = {
+      "Gfx/A.bmp picture 50x50",                           // too few fields
+      "Gfx/A.bmp drawing 50x50 a.svg",                     // unknown kind
+      "Gfx/A.bmp picture 50x a.svg",                       // bad size
+      "Gfx/A.bmp picture 0x5 a.svg",                       // empty size
+      "Gfx/A.bmp picture 50x50*2 a.svg",                   // frames on a picture
+      "Gfx/A.bmp strip 50x50 a.svg",                       // strip without frames
+      "Gfx/A.bmp strip 50x50*0 a.svg",                     // no frames
+      "Sfx/a.wav sound 5x5 a.sound",                       // a sound has no size
+      "Pictures/A.bmp picture 5x5 a.svg",                  // not under Gfx/Sfx/Data
+      "Gfx/../A.bmp picture 5x5 a.svg",                    // climbs out
+      "Gfx\\A.bmp picture 5x5 a.svg",                      // backslashes
+      "Gfx/A.png picture 5x5 a.svg",                       // wrong extension
+      "Sfx/a.bmp sound - a.sound",                         // wrong extension
+      "Gfx/A.bmp picture 5x5 ../a.svg",                    // source climbs out
+      "Gfx/A.bmp picture 5x5 a.svg rotate=45",             // not a quarter turn
+      "Gfx/A.bmp picture 5x5 a.svg flip=x",                // unknown mirror
+      "Gfx/A.bmp picture 5x5 a.svg bg=#12345",             // short colour
+      "Gfx/A.bmp picture 5x5 a.svg bg=red",                // not #RRGGBB
+      "Gfx/A.bmp sprite 5x5 a.svg bg=#FFFFFF",             // bg only for pictures
+      "Gfx/A.bmp picture 5x5 a.svg mask=Gfx/M.bmp",        // mask only for sprites
+      "Gfx/A.bmp picture 5x5 a.svg nomask",                // nomask only for sprites
+      "Gfx/A.bmp sprite 5x5 a.svg mask=Gfx/A.bmp",         // mask onto itself
+      "Gfx/A.cur cursor 32x32 a.svg hot=32,0",             // hot spot outside
+      "Gfx/A.cur cursor 32x32 a.svg hot=1",                // half a hot spot
+      "Gfx/A.bmp picture 5x5 a.svg hot=1,1",               // hot spot on a picture
+      "Gfx/A.cur cursor 300x300 a.svg",                    // too big for a cursor
+      "Gfx/A.bmp picture 5x5 a.svg var.t=1",               // reserved name
+      "Gfx/A.bmp picture 5x5 a.svg var.x=abc",             // not a number
+      "Sfx/a.wav sound - a.sound rotate=90",               // drawing option on a sound
+      "Gfx/A.bmp picture 5x5 a.svg rotate=90 rotate=180",  // twice
+      "Gfx/A.bmp picture 5x5 a.svg shiny",                 // unknown option
+      "include",                                           // include without a file
+  };
+  for (const char* line : bad) {
+    std::string error = ErrorOf({{"m.txt", std::string("# first\n") + line + "\n"}});
+    EXPECT_EQ(error.rfind("m.txt:2: ", 0), 0u) << line << " -> " << error;
+  }
+}
+
+TEST(ForgeManifest, MistakesInAnIncludedPartNameThatPart) {
+  std::string error =
+      ErrorOf({{"m.txt", "include p/x.txt\n"}, {"p/x.txt", "\n\nGfx/A.bmp pic 5x5 a.svg\n"}});
+  EXPECT_EQ(error.rfind("p/x.txt:3: ", 0), 0u) << error;
+  error = ErrorOf({{"m.txt", "Gfx/A.bmp picture 5x5 a.svg\ninclude gone.txt\n"}});
+  EXPECT_EQ(error.rfind("m.txt:2: ", 0), 0u) << error;
+  EXPECT_NE(error.find("gone.txt"), std::string::npos);
+  error = ErrorOf({{"m.txt", "include a.txt\n"}, {"a.txt", "include m.txt\n"}});
+  EXPECT_NE(error.find("cycle"), std::string::npos) << error;
+}
+
+TEST(ForgeManifest, OutputsMustDifferIgnoringLetterCase) {
+  EXPECT_NE(ErrorOf({{"m.txt", "Gfx/A.bmp picture 5x5 a.svg\ngfx/a.BMP picture 5x5 b.svg\n"}}), "");
+  // A sprite's own mask may not land on another entry's picture either.
+  EXPECT_NE(ErrorOf({{"m.txt", "Gfx/A.bmp sprite 5x5 a.svg\nGfx/amask.bmp picture 5x5 b.svg\n"}}),
+            "");
+  // The same drawing at two sizes under two names is fine.
+  EXPECT_EQ(ErrorOf({{"m.txt", "Gfx/A.bmp sprite 5x5 a.svg\nGfx/B.bmp sprite 9x9 a.svg\n"}}), "");
+}
+
+TEST(ForgeManifest, APictureWithoutItsOwnMaskNeedsAnEntryThatWritesIt) {
+  const std::string off =
+      "Gfx/Menu/SoundOff.bmp sprite 50x50 off.svg mask=Gfx/Menu/SoundMask.bmp\n";
+  const std::string on =
+      "Gfx/Menu/SoundOn.bmp sprite 50x50 on.svg nomask mask=Gfx/Menu/SoundMask.bmp\n";
+  auto entries = Parse({{"m.txt", on + off}});
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_FALSE(entries[0].writesMask);
+  EXPECT_EQ(entries[0].Outputs().size(), 1u);
+  EXPECT_TRUE(entries[1].writesMask);
+
+  EXPECT_NE(ErrorOf({{"m.txt", on}}), "");  // nobody writes the mask
+  EXPECT_NE(ErrorOf({{"m.txt", on + "Gfx/Menu/SoundOff.bmp sprite 40x50 off.svg "
+                                    "mask=Gfx/Menu/SoundMask.bmp\n"}}),
+            "");  // written at another size
+  EXPECT_NE(ErrorOf({{"m.txt", on + "Gfx/Menu/SoundMask.bmp picture 50x50 m.svg\n"}}), "");
+}
+
+TEST(ForgeManifest, DefaultMaskInsertsMaskBeforeTheExtension) {
+  EXPECT_EQ(DefaultMaskPath("Gfx/Buttons/Stop.bmp"), "Gfx/Buttons/StopMask.bmp");
+  EXPECT_EQ(DefaultMaskPath("Gfx/Menu/Logo.v2.bmp"), "Gfx/Menu/Logo.v2Mask.bmp");
+}
+
+}  // namespace
+}  // namespace forge

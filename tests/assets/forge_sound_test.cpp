@@ -1,0 +1,216 @@
+// Sound recipes and note files: reading them, and the synthesised samples.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "../../assets/forge/music.h"
+#include "../../assets/forge/synth.h"
+
+namespace forge {
+namespace {
+
+// Sign changes from negative to non-negative: one per period of a clean tone.
+int RisingCrossings(const std::vector<float>& s, size_t from, size_t to) {
+  int n = 0;
+  for (size_t i = from + 1; i < to; ++i) n += s[i - 1] < 0 && s[i] >= 0;
+  return n;
+}
+
+std::string RecipeError(const std::string& text) {
+  try {
+    ParseRecipe(text, "r.sound");
+  } catch (const ForgeError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(ForgeRecipe, ReadsSettingsVoicesAndComments) {
+  Recipe r = ParseRecipe(
+      "# a pop\n"
+      "rate 11025\n"
+      "gain 0.5   # quieter\n"
+      "tone at=0.1 len=0.3 wave=square freq=440 to=220 glide=lin duty=0.25 amp=0.8\n"
+      "noise len=0.2 lowpass=900 highpass=100 repeat=3 every=0.25\n",
+      "pop.sound");
+  EXPECT_EQ(r.rate, 11025);
+  EXPECT_DOUBLE_EQ(r.gain, 0.5);
+  ASSERT_EQ(r.voices.size(), 2u);
+  const Voice& t = r.voices[0];
+  EXPECT_FALSE(t.noise);
+  EXPECT_EQ(t.wave, Wave::Square);
+  EXPECT_DOUBLE_EQ(t.at, 0.1);
+  EXPECT_DOUBLE_EQ(t.to, 220);
+  EXPECT_FALSE(t.expGlide);
+  EXPECT_DOUBLE_EQ(t.duty, 0.25);
+  const Voice& n = r.voices[1];
+  EXPECT_TRUE(n.noise);
+  EXPECT_EQ(n.repeat, 3);
+  EXPECT_DOUBLE_EQ(n.lowpass, 900);
+  // Without a length the sound lasts until its last voice ends: 0.5 + 0.2 s.
+  EXPECT_EQ(RenderVoices(r).size(), static_cast<size_t>(0.7 * 11025 + 0.5));
+}
+
+TEST(ForgeRecipe, MistakesNameTheirLine) {
+  const char* bad[] = {
+      "tone len=0.2",                       // no frequency
+      "tone freq=440",                      // no length
+      "noise len=0.2 freq=440",             // frequency on noise
+      "tone len=0.2 freq=440 lowpass=100",  // filter on a tone
+      "tone len=0.2 freq=440 wave=piano",   // unknown wave
+      "tone len=0.2 freq=440 amp=2",        // too loud
+      "tone len=0.2 freq=440 len=0.3",      // twice
+      "tone len=0.2 freq=440 loud",         // not key=value
+      "tone len=0.2 freq=44O",              // not a number
+      "tone len=-1 freq=440",               // negative length
+      "tone len=0.2 freq=440 repeat=3",     // repeat without every
+      "tone len=0.2 freq=440 duty=1",       // duty out of range
+      "rate 100",                           // rate out of range
+      "volume 3",                           // unknown setting
+      "length 1 2",                         // two values
+  };
+  for (const char* line : bad) {
+    std::string error = RecipeError(std::string("length 1\n") + line + "\n");
+    if (std::string(line).starts_with("length")) error = RecipeError(std::string("\n") + line);
+    EXPECT_EQ(error.rfind("r.sound:2: ", 0), 0u) << line << " -> " << error;
+  }
+  EXPECT_NE(RecipeError("gain 0.5\nnormalize 0.8\ntone len=1 freq=100\n"), "");
+  EXPECT_NE(RecipeError("# nothing to play and no length\n"), "");
+}
+
+TEST(ForgeRecipe, ToneHasItsPitchAndGlidesToTheEnd) {
+  Recipe steady = ParseRecipe("rate 22050\ntone len=1 freq=441 attack=0 release=0\n", "s");
+  std::vector<float> s = RenderVoices(steady);
+  ASSERT_EQ(s.size(), 22050u);
+  EXPECT_NEAR(RisingCrossings(s, 0, s.size()), 441, 2);
+
+  Recipe glide = ParseRecipe("tone len=1 freq=200 to=800 attack=0 release=0\n", "g");
+  s = RenderVoices(glide);
+  const size_t tenth = s.size() / 10;
+  // Exponential glide: about 200 Hz at the start, about 800 Hz at the end.
+  EXPECT_NEAR(RisingCrossings(s, 0, tenth) * 10, 230, 30);
+  EXPECT_NEAR(RisingCrossings(s, s.size() - tenth, s.size()) * 10, 750, 60);
+}
+
+TEST(ForgeRecipe, VoicesStartOnTimeAndRepeat) {
+  Recipe r = ParseRecipe(
+      "rate 10000\nlength 1\ntone at=0.25 len=0.1 freq=500 repeat=2 every=0.5 release=0\n", "r");
+  std::vector<float> s = RenderVoices(r);
+  auto loud = [&](double from, double to) {
+    float peak = 0;
+    for (size_t i = static_cast<size_t>(from * 10000); i < static_cast<size_t>(to * 10000); ++i) {
+      peak = std::max(peak, std::fabs(s[i]));
+    }
+    return peak;
+  };
+  EXPECT_EQ(loud(0, 0.249), 0);
+  EXPECT_GT(loud(0.26, 0.34), 0.4);
+  EXPECT_EQ(loud(0.36, 0.749), 0);
+  EXPECT_GT(loud(0.76, 0.84), 0.4);
+  EXPECT_EQ(loud(0.86, 1), 0);
+}
+
+TEST(ForgeRecipe, EnvelopeRisesHoldsAndFades) {
+  Voice v;
+  v.len = 1;
+  v.attack = 0.1;
+  v.decay = 0.1;
+  v.sustain = 0.5;
+  v.release = 0.2;
+  EXPECT_DOUBLE_EQ(Envelope(v, 0), 0);
+  EXPECT_NEAR(Envelope(v, 0.05), 0.5, 1e-9);
+  EXPECT_NEAR(Envelope(v, 0.1), 1, 1e-9);
+  EXPECT_NEAR(Envelope(v, 0.15), 0.75, 1e-9);
+  EXPECT_NEAR(Envelope(v, 0.5), 0.5, 1e-9);
+  EXPECT_NEAR(Envelope(v, 0.9), 0.25, 1e-9);
+  EXPECT_EQ(Envelope(v, 1), 0);
+  EXPECT_EQ(Envelope(v, -0.1), 0);
+}
+
+TEST(ForgeRecipe, GainNormalizeAndClipping) {
+  Recipe norm = ParseRecipe("normalize 0.5\ntone len=0.5 freq=300 amp=0.1\n", "n");
+  std::vector<std::int16_t> s = RenderRecipe(norm);
+  int peak = 0;
+  for (std::int16_t x : s) peak = std::max(peak, std::abs(static_cast<int>(x)));
+  EXPECT_NEAR(peak, 16384, 2);
+
+  Recipe loud = ParseRecipe("gain 3\ntone len=0.5 freq=300 amp=1 wave=square\n", "l");
+  int clipped = 0;
+  s = RenderRecipe(loud, &clipped);
+  EXPECT_GT(clipped, 1000);
+  EXPECT_EQ(*std::max_element(s.begin(), s.end()), 32767);
+
+  Recipe silence = ParseRecipe("length 0.1\n", "q");
+  s = RenderRecipe(silence);
+  EXPECT_EQ(s.size(), 2205u);
+  EXPECT_TRUE(std::all_of(s.begin(), s.end(), [](std::int16_t x) { return x == 0; }));
+}
+
+TEST(ForgeMusic, NoteNamesAndNumbers) {
+  EXPECT_EQ(ParseNoteName("C4"), 60);
+  EXPECT_EQ(ParseNoteName("A4"), 69);
+  EXPECT_EQ(ParseNoteName("F#5"), 78);
+  EXPECT_EQ(ParseNoteName("Bb3"), 58);
+  EXPECT_EQ(ParseNoteName("C-1"), 0);
+  EXPECT_EQ(ParseNoteName("G9"), 127);
+  EXPECT_EQ(ParseNoteName("36"), 36);
+  for (const char* bad : {"G#9", "H4", "C", "C10", "128", "", "c#", "E##4"}) {
+    EXPECT_EQ(ParseNoteName(bad), -1) << bad;
+  }
+}
+
+TEST(ForgeMusic, SequencesPlaceNotesChordsAndRests) {
+  Score s = ParseScore(
+      "tempo 120\n"
+      "channel 1 program 13 volume 90 pan 20\n"
+      "seq 1 2 90 C4/1 r/0.5 C4+E4/2\n"
+      "note 1 0 0.5 F#5  # a comment after a sharp\n",
+      "m.music");
+  ASSERT_EQ(s.notes.size(), 4u);
+  EXPECT_DOUBLE_EQ(s.notes[0].start, 2);
+  EXPECT_DOUBLE_EQ(s.notes[0].length, 1);
+  EXPECT_EQ(s.notes[0].velocity, 90);
+  EXPECT_DOUBLE_EQ(s.notes[1].start, 3.5);
+  EXPECT_DOUBLE_EQ(s.notes[2].start, 3.5);
+  EXPECT_EQ(s.notes[2].key, 64);
+  EXPECT_EQ(s.notes[3].key, 78);
+  EXPECT_EQ(s.notes[3].velocity, 100);
+  ASSERT_EQ(s.channels.size(), 1u);
+  EXPECT_EQ(s.channels[0].program, 13);
+  EXPECT_EQ(s.channels[0].pan, 20);
+  // The last note ends on beat 5.5 = 2.75 s, then the default tail of 1 s.
+  EXPECT_DOUBLE_EQ(s.Seconds(), 3.75);
+  Score longer = ParseScore("length 16\ntail 0\nnote 1 0 1 C4\n", "l");
+  EXPECT_DOUBLE_EQ(longer.Seconds(), 8);
+}
+
+TEST(ForgeMusic, MistakesNameTheirLine) {
+  const char* bad[] = {
+      "channel 1 program 0",  // programs are 1..128
+      "channel 17",           // channels are 1..16
+      "channel 1 organ 5",    // unknown setting
+      "note 1 0 0 C4",        // no length
+      "note 1 0 1 X4",        // bad note
+      "note 1 0 1 C4 200",    // velocity too high
+      "seq 1 0 100 C4",       // token without length
+      "seq 1 0 100 C4+/1",    // half a chord
+      "tempo 5",              // too slow
+      "reverb maybe",         // on or off
+      "play C4",              // unknown line
+  };
+  for (const char* line : bad) {
+    try {
+      ParseScore(std::string("note 1 0 1 C4\n") + line + "\n", "m.music");
+      ADD_FAILURE() << "accepted: " << line;
+    } catch (const ForgeError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind("m.music:2: ", 0), 0u) << line << " -> " << e.what();
+    }
+  }
+  EXPECT_THROW(ParseScore("channel 1 program 5\nchannel 1 volume 5\nnote 1 0 1 C4\n", "m"),
+               ForgeError);
+  EXPECT_THROW(ParseScore("tempo 100\n", "m"), ForgeError);  // no notes
+}
+
+}  // namespace
+}  // namespace forge

@@ -1,0 +1,63 @@
+// Runs the real program headless over a replay script and reads back its trace and screenshots.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace scenario {
+
+namespace fs = std::filesystem;
+
+struct Result {
+  int status = -1;
+  std::vector<std::string> trace;  // lines without their time
+  std::vector<std::string> timed;  // lines as written, time first
+};
+
+class Scenario {
+ public:
+  Scenario();
+  ~Scenario();
+
+  // Runs `program` (the built kidplay by default) over the script with a seed.
+  // `name` keeps several runs of one test apart.
+  Result Run(const std::string& script, unsigned seed = 0, const fs::path& program = {},
+             const std::string& name = "run");
+  // Starts a run in the background; Wait() collects it.
+  void Start(const std::string& script, const std::string& name);
+  Result Wait(const std::string& name);
+
+  // A screenshot of the last run (or of a named background run).
+  platform::Surface Shot(const std::string& file, const std::string& name = "run") const;
+  const fs::path& dir() const { return dir_; }
+
+  // A copy of the program folder without one file (a program path like "Gfx/Menu/Bg.bmp").
+  fs::path ProgramWithout(const std::string& missing);
+
+ private:
+  std::string Command(const std::string& script, unsigned seed, const fs::path& program,
+                      const std::string& name);
+  Result Read(int status, const std::string& name) const;
+
+  fs::path dir_;
+  std::vector<std::pair<std::string, int>> background_;
+};
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line);
+int Count(const std::vector<std::string>& lines, const std::string& line);
+// The time written in front of a trace line.
+long TimeOf(const std::string& timedLine);
+
+// True when the two pictures agree on every pixel of the rectangle.
+bool SameRegion(const platform::Surface& a, const platform::Surface& b, int x, int y, int w,
+                int h);
+
+// The program's own pictures, from the build folder.
+platform::Surface Picture(const std::string& programPath);
+
+}  // namespace scenario
