@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
 
 #include "music.h"
 
@@ -24,6 +25,10 @@ struct Event {
 }  // namespace
 
 std::vector<std::int16_t> RenderScore(const Score& s, const std::string& soundFont) {
+  // fluidsynth sets up shared tables on first use without a lock: two renders at once can come
+  // out clipped or too loud. One render at a time keeps the output the same on every run.
+  static std::mutex oneAtATime;
+  std::lock_guard<std::mutex> lock(oneAtATime);
   std::unique_ptr<fluid_settings_t, decltype(&delete_fluid_settings)> settings(
       new_fluid_settings(), delete_fluid_settings);
   if (!settings) throw ForgeError("fluidsynth: cannot make settings");
