@@ -197,7 +197,8 @@ void Runtime::FireTimers() {
 }
 
 void Runtime::FinishIfScriptUsedUp() {
-  if (nextStep_ >= script_.steps.size() && virtualNow_ >= scriptStart_ + script_.endAt) {
+  if (pending_.empty() && nextStep_ >= script_.steps.size() &&
+      virtualNow_ >= scriptStart_ + script_.endAt) {
     Trace("end");
     throw ScriptFinished{};
   }
@@ -206,10 +207,20 @@ void Runtime::FinishIfScriptUsedUp() {
 void Runtime::DispatchDue() {
   if (options_.headless) {
     FinishIfScriptUsedUp();
-    while (nextStep_ < script_.steps.size() &&
-           scriptStart_ + script_.steps[nextStep_].at <= virtualNow_) {
-      const ScriptStep step = script_.steps[nextStep_++];
-      RunStep(step);
+    // A step's events are queued, so a loop that runs inside one of them (an animation
+    // started by a key-down) still receives the rest (the key-up) through its own pump.
+    while (true) {
+      if (!pending_.empty()) {
+        const InputEvent event = pending_.front();
+        pending_.pop_front();
+        Dispatch(event);
+      } else if (nextStep_ < script_.steps.size() &&
+                 scriptStart_ + script_.steps[nextStep_].at <= virtualNow_) {
+        const ScriptStep step = script_.steps[nextStep_++];
+        RunStep(step);
+      } else {
+        break;
+      }
     }
   } else {
     InputEvent event;
@@ -263,8 +274,11 @@ int Runtime::Run() {
   return 0;
 }
 
-void Runtime::Dispatch(const InputEvent& e) {
+void Runtime::Dispatch(const InputEvent& queued) {
   using Kind = InputEvent::Kind;
+  InputEvent e = queued;
+  if (e.x < 0) e.x = cursorX_;
+  if (e.y < 0) e.y = cursorY_;
   const bool pointer = e.kind == Kind::MouseMove || e.kind == Kind::MouseDown ||
                        e.kind == Kind::MouseUp || e.kind == Kind::Click;
   if (pointer) {
@@ -334,14 +348,15 @@ void Runtime::Dispatch(const InputEvent& e) {
 
 void Runtime::RunStep(const ScriptStep& step) {
   using Kind = InputEvent::Kind;
+  // Pointer events without a place happen where the pointer is when they are handled.
   auto send = [this](Kind kind, int key = 0, int button = 0, int x = -1, int y = -1) {
     InputEvent e;
     e.kind = kind;
     e.key = key;
     e.button = button;
-    e.x = x < 0 ? cursorX_ : x;
-    e.y = y < 0 ? cursorY_ : y;
-    Dispatch(e);
+    e.x = x;
+    e.y = y;
+    pending_.push_back(e);
   };
   switch (step.kind) {
     case ScriptStep::Kind::Move:

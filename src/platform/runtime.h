@@ -2,6 +2,7 @@
 // pointer, sound, settings and the trace of headless runs.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -125,6 +126,7 @@ class Runtime {
   std::int64_t lastPresent_ = -1000;
 
   Script script_;
+  std::deque<InputEvent> pending_;  // input of the current step, not yet handled
   std::size_t nextStep_ = 0;
   std::int64_t scriptStart_ = 0;
 

@@ -22,6 +22,7 @@ class RecordingForm : public Form {
   std::vector<std::string> log;
   std::function<void()> onClick;
   std::function<void(int)> onKey;
+  std::function<void()> onKeyUp;
 
   void Note(const std::string& what) {
     log.push_back(std::to_string(runtime().NowMs()) + " " + what);
@@ -46,7 +47,10 @@ class RecordingForm : public Form {
     Note("keydown " + std::to_string(k));
     if (onKey) onKey(k);
   }
-  void Form_KeyUp(int& k, int) override { Note("keyup " + std::to_string(k)); }
+  void Form_KeyUp(int& k, int) override {
+    Note("keyup " + std::to_string(k));
+    if (onKeyUp) onKeyUp();
+  }
   void Form_KeyPress(int& k) override { Note("press " + std::to_string(k)); }
 };
 
@@ -107,6 +111,23 @@ TEST(Runtime, LoopPassesAdvanceTheClockByTheFrameTime) {
   EXPECT_EQ(run.rt().Run(), 0);
   EXPECT_EQ(ended - started, 100);
   EXPECT_EQ(passes, 10);
+}
+
+TEST(Runtime, ALoopInsideAKeyDownStillReceivesThatKeysRelease) {
+  HeadlessRun run("key Enter\nwait 500\n");
+  auto& form = run.rt().Create<RecordingForm>();
+  bool released = false;
+  std::int64_t loopTime = -1;
+  form.onKeyUp = [&] { released = true; };
+  form.onKey = [&](int) {
+    const std::int64_t start = run.rt().NowMs();
+    while (!released && run.rt().NowMs() - start < 400) run.rt().DoEvents();
+    loopTime = run.rt().NowMs() - start;
+  };
+  form.Show();
+  EXPECT_EQ(run.rt().Run(), 0);
+  EXPECT_TRUE(released);
+  EXPECT_EQ(loopTime, 10);  // one pass: the release came through the loop's own pump
 }
 
 TEST(Runtime, ModalDialogTakesTheInputAndReturnsWhenUnloaded) {
