@@ -1,0 +1,162 @@
+// The Dots game played through replay scripts, with the dots read from the built dot files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "scenario.h"
+
+namespace scenario {
+namespace {
+
+const std::string kOpenDots = "wait 600\nclick 150 325\nwait 100\n";  // shown at 10600
+const std::string kHit = "sound 1 1 Sfx\\Dots\\rubduck3.wav";
+const std::string kMiss = "sound 1 1 Sfx\\Dots\\rubduck1.wav";
+
+std::vector<std::pair<int, int>> DotsOf(const std::string& name) {
+  std::ifstream in(std::filesystem::path(KIDPLAY_DIR) / "Data" / "Dots" / (name + ".dot"));
+  std::vector<std::pair<int, int>> dots;
+  int count = -1;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (count < 0 && line.rfind("DOTS=", 0) == 0) {
+      count = std::stoi(line.substr(5));
+    } else if (count > 0) {
+      const auto comma = line.find(',');
+      dots.emplace_back(std::stoi(line.substr(0, comma)), std::stoi(line.substr(comma + 1)));
+      --count;
+    }
+  }
+  EXPECT_GE(dots.size(), 8u) << name;
+  return dots;
+}
+
+std::string Press(int x, int y) {
+  return "move " + std::to_string(x) + " " + std::to_string(y) + "\ndown\nup\nwait 20\n";
+}
+
+std::string Spaces(std::size_t n) {
+  std::string s;
+  for (std::size_t i = 0; i < n; ++i) s += "key Space\nwait 20\n";
+  return s;
+}
+
+long TimeOfFirst(const Result& r, const std::string& line, long after = 0) {
+  for (std::size_t i = 0; i < r.trace.size(); ++i) {
+    if (r.trace[i] == line && TimeOf(r.timed[i]) >= after) return TimeOf(r.timed[i]);
+  }
+  return -1;
+}
+
+TEST(Dots, AWholePictureConnectedWithTheMouseComesAlive) {
+  Scenario s;
+  const auto dots = DotsOf("fish");
+  std::string script = kOpenDots + Press(dots[0].first, dots[0].second);
+  for (std::size_t i = 1; i <= dots.size(); ++i) {
+    const auto& d = dots[i % dots.size()];
+    script += Press(d.first, d.second);
+  }
+  const Result r = s.Run(script + "wait 500\nshot done.png\nwait 10\n");
+  // Every dot but the closing one squeaks; completing plays the picture's own loop instead.
+  EXPECT_EQ(Count(r.trace, kHit), static_cast<int>(dots.size()) - 1);
+  EXPECT_EQ(Count(r.trace, kMiss), 0);
+  EXPECT_TRUE(Contains(r.trace, "sound 9 1 Sfx\\Dots\\fish.wav"));
+  // The finished picture shows its background where the dots were.
+  const auto background = Picture("Gfx/Dots/fishBg.bmp");
+  EXPECT_TRUE(SameRegion(s.Shot("done.png"), background, 0, 0, 100, 100));
+}
+
+TEST(Dots, SpaceConnectsOneDotPerPressAndAMovingPictureLeavesThenTheNextComes) {
+  Scenario s;
+  const auto dots = DotsOf("fish");
+  const Result r = s.Run(kOpenDots + "keydown Space\nkeydown Space\nkeyup Space\nwait 20\n" +
+                         Spaces(dots.size() - 1) + "wait 9000\n");
+  EXPECT_EQ(Count(r.trace, kHit), static_cast<int>(dots.size()) - 1);
+  const long done = TimeOfFirst(r, "sound 9 1 Sfx\\Dots\\fish.wav");
+  ASSERT_GT(done, 0);
+  // The fish swims right from x = 125 at 130 px/s: off the field after about 5.2 s, then 3 s.
+  const long next = TimeOfFirst(r, "sound 1 1 Sfx\\Silence.wav", done);
+  EXPECT_GE(next - done, 5193 + 3001);
+  EXPECT_LE(next - done, 5193 + 3001 + 30);
+}
+
+TEST(Dots, AStillPictureStaysSevenSecondsAndThreeMore) {
+  Scenario s;
+  const auto dots = DotsOf("house");  // the next picture after the fish
+  const Result r = s.Run(kOpenDots + "key Right\nwait 20\n" + Spaces(dots.size()) + "wait 11000\n");
+  const long done = TimeOfFirst(r, "sound 9 1 Sfx\\Dots\\house.wav");
+  ASSERT_GT(done, 0);
+  const long next = TimeOfFirst(r, "sound 1 1 Sfx\\Silence.wav", done);
+  EXPECT_GE(next - done, 7001 + 3001);
+  EXPECT_LE(next - done, 7001 + 3001 + 30);
+}
+
+TEST(Dots, AWrongDotDropsTheLineAndTheHitDistanceIsStrict) {
+  Scenario s;
+  const auto d = DotsOf("fish");
+  const Result r = s.Run(kOpenDots +
+                         Press(d[0].first + 20, d[0].second) +  // exactly 20 away: no line
+                         Press(d[1].first, d[1].second) +       // so nothing connects
+                         Press(d[0].first + 19, d[0].second) +  // 19 away: the line starts
+                         Press(d[2].first, d[2].second) +       // not the next dot: dropped
+                         Press(d[1].first, d[1].second) +       // no line any more
+                         Press(d[0].first, d[0].second) + Press(d[1].first, d[1].second) +
+                         "wait 10\n");
+  EXPECT_EQ(Count(r.trace, kMiss), 1);
+  EXPECT_EQ(Count(r.trace, kHit), 1);
+  EXPECT_LT(TimeOfFirst(r, kMiss), TimeOfFirst(r, kHit));
+}
+
+TEST(Dots, StopDuringTheCompletionEndsTheGame) {
+  Scenario s;
+  const auto dots = DotsOf("fish");
+  const Result r = s.Run(kOpenDots + Spaces(dots.size()) + "wait 1000\nclick 700 560\nwait 500\n");
+  const long clicked = 10600 + 100 + 20 * static_cast<long>(dots.size()) + 1000;
+  const long unloaded = TimeOfFirst(r, "unload DotsForm");
+  EXPECT_GE(unloaded, clicked);
+  EXPECT_LE(unloaded, clicked + 20);
+  EXPECT_TRUE(Contains(r.trace, "show MenuForm"));
+}
+
+TEST(Dots, TheOptionsChangeTheDistanceAndThePicture) {
+  Scenario s;
+  const auto house = DotsOf("house");
+  // Dialog at (180, 130): far distance, one picture on, OK.
+  const Result r = s.Run(kOpenDots + "key F1\nwait 50\nclick 528 215\nwait 20\n"
+                         "click 520 340\nwait 20\nclick 335 430\nwait 50\n" +
+                         Press(house[0].first + 29, house[0].second) +
+                         Press(house[1].first, house[1].second) + "key Escape\nwait 50\n");
+  EXPECT_TRUE(Contains(r.trace, "show DotsOptions"));
+  EXPECT_TRUE(Contains(r.trace, "setting Dots GridSize 30"));
+  EXPECT_EQ(Count(r.trace, kHit), 1);  // 29 pixels now reach the house's first dot
+
+  // The stored distance comes back at the next launch, and cancel changes nothing.
+  const Result again = s.Run(kOpenDots + "key F1\nwait 50\nclick 272 215\nwait 20\n"
+                             "click 465 430\nwait 50\n" + Press(DotsOf("fish")[0].first + 29,
+                                                               DotsOf("fish")[0].second) +
+                             Press(DotsOf("fish")[1].first, DotsOf("fish")[1].second) +
+                             "wait 10\n", 0, {}, "again");
+  EXPECT_FALSE(Contains(again.trace, "setting Dots GridSize 10"));
+  EXPECT_EQ(Count(again.trace, kHit), 1);
+}
+
+TEST(Dots, ADamagedDotFileIsPassedOverAndTheGameStaysPlayable) {
+  Scenario s;
+  const auto program = s.ProgramWithout("Data/Dots/fish.dot");
+  std::ofstream(program.parent_path() / "Data" / "Dots" / "fish.dot", std::ios::binary)
+      << "NAME=fish\r\nIMAGE=..\\..\\..\\etc\\passwd\r\nDOTS=40\r\n1,2\r\nno comma\r\n"
+         "ANIM_LOOP=1\r\n\x01\x02\xff\r\n";
+  const auto house = DotsOf("house");
+  const Result r = s.Run(kOpenDots + Spaces(house.size()) + "wait 100\nkey Escape\nwait 50\n",
+                         0, program);
+  EXPECT_EQ(Count(r.trace, kHit), static_cast<int>(house.size()) - 1);
+  EXPECT_TRUE(Contains(r.trace, "sound 9 1 Sfx\\Dots\\house.wav"));
+  for (const auto& line : r.trace) EXPECT_EQ(line.find("passwd"), std::string::npos) << line;
+  EXPECT_TRUE(Contains(r.trace, "unload DotsForm"));
+}
+
+}  // namespace
+}  // namespace scenario
