@@ -17,8 +17,9 @@ namespace {
 // Virtual time starts here (plus the seed), so runs with different seeds see different clocks
 // and therefore different random pictures.
 constexpr std::int64_t kVirtualStart = 10000;
-// Real-time loop passes are at least this far apart, so no loop spins a core.
-constexpr std::int64_t kPassMs = 10;
+// Real-time loop passes are at least this far apart (about 60 a second), so no loop spins a
+// core and the screen is shown no more often than a display refreshes.
+constexpr std::int64_t kPassMs = 16;
 
 std::int64_t SteadyMs() {
   using namespace std::chrono;
@@ -405,6 +406,12 @@ Surface Runtime::ComposeScreen() const {
 
 void Runtime::Present() {
   if (!video_) return;
+  // With one full-screen form in front (the usual case) its picture is the screen.
+  if (shown_.size() == 1 && shown_.front()->Left() == 0 && shown_.front()->Top() == 0 &&
+      shown_.front()->Width() == kCanvasWidth && shown_.front()->Height() == kCanvasHeight) {
+    video_->Present(shown_.front()->Image());
+    return;
+  }
   video_->Present(ComposeScreen());
 }
 

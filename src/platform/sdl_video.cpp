@@ -70,9 +70,21 @@ class SdlVideo final : public Video {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Fail(error);
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (!windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_ = SDL_CreateWindow("Kidplay", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               kCanvasWidth, kCanvasHeight, flags);
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    int w = kCanvasWidth, h = kCanvasHeight;
+    SDL_DisplayMode desktop;
+    if (!windowed) {
+      flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+      // Made at the desktop's size from the start, the window covers the screen even where no
+      // window manager carries out the fullscreen request.
+      if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+        x = 0;
+        y = 0;
+        w = desktop.w;
+        h = desktop.h;
+      }
+    }
+    window_ = SDL_CreateWindow("Kidplay", x, y, w, h, flags);
     if (!window_) return Fail(error);
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
