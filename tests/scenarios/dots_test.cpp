@@ -143,6 +143,21 @@ TEST(Dots, TheOptionsChangeTheDistanceAndThePicture) {
   EXPECT_EQ(Count(again.trace, kHit), 1);
 }
 
+TEST(Dots, AStoredDistanceBetweenTheButtonsSelectsTheNearestOne) {
+  Scenario s;
+  std::filesystem::create_directories(s.dir() / "config" / "Kidplay");
+  std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini") << "[Dots]\nGridSize=27\n";
+  const auto fish = DotsOf("fish");
+  const Result r = s.Run(kOpenDots + Press(fish[0].first + 29, fish[0].second) +
+                         Press(fish[1].first, fish[1].second) +
+                         "key F1\nwait 50\nshot dialog.png\nkey Escape\nwait 20\n");
+  EXPECT_EQ(Count(r.trace, kHit), 1);  // played with the far distance, 30
+  // The far button (the third, at 480, 167 on the screen) wears the selection ring.
+  const auto dialog = s.Shot("dialog.png");
+  EXPECT_EQ(platform::GetPixel(dialog, 477, 215), platform::Rgb(255, 150, 0));
+  EXPECT_NE(platform::GetPixel(dialog, 349, 215), platform::Rgb(255, 150, 0));
+}
+
 TEST(Dots, ADamagedDotFileIsPassedOverAndTheGameStaysPlayable) {
   Scenario s;
   const auto program = s.ProgramWithout("Data/Dots/fish.dot");

@@ -157,6 +157,26 @@ TEST(Maze, ReachingTheTargetPlaysTheEndingAndThenANewMaze) {
   EXPECT_TRUE(Contains(r.trace, "unload MazeForm"));
 }
 
+TEST(Maze, TheEndingTakesTheSameTimeAtAnyFrameRate) {
+  for (int frameMs : {7, 37}) {
+    Scenario s;
+    s.SetExtraOptions("--frame-ms " + std::to_string(frameMs));
+    const Way way = FindWay(s, kOpenMaze, 4);
+    const Result r = s.Run(kOpenMaze + Keys(way.directions) + "wait 8000\n", 4);
+    long doneAt = 0, nextAt = 0;
+    for (std::size_t i = 0; i < r.timed.size(); ++i) {
+      if (r.trace[i] == kDone) doneAt = TimeOf(r.timed[i]);
+      if (doneAt && !nextAt && r.trace[i] == "sound 1 1 Sfx\\Silence.wav")
+        nextAt = TimeOf(r.timed[i]);
+    }
+    ASSERT_GT(doneAt, 0) << frameMs;
+    // 960 pixels at 140 a second; the loop notices the end at its next pass and checks the
+    // position before it lets time pass again, so up to two frames late.
+    EXPECT_GE(nextAt - doneAt, 6857) << frameMs;
+    EXPECT_LE(nextAt - doneAt, 6857 + 2 * frameMs) << frameMs;
+  }
+}
+
 TEST(Maze, AWallHitTurnsTheFigureWithoutMovingIt) {
   Scenario s;
   // East of the starting cell is the maze's edge.

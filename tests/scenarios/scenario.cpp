@@ -47,7 +47,7 @@ std::string Scenario::Command(const std::string& script, unsigned seed, const fs
          " XDG_CONFIG_HOME=" + Quote((dir_ / "config").string()) + " " + Quote(exe.string()) +
          " --headless --script " + Quote(scriptFile.string()) + " --trace " +
          Quote((dir_ / (name + ".trace")).string()) + " --shots " +
-         Quote((dir_ / (name + "-shots")).string()) + " --seed " + std::to_string(seed) +
+         Quote((dir_ / (name + "-shots")).string()) + " --seed " + std::to_string(seed) + " " + extra_ +
          " 2>" + Quote((dir_ / (name + ".err")).string());
 }
 

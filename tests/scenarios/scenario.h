@@ -35,6 +35,8 @@ class Scenario {
   // A screenshot of the last run (or of a named background run).
   platform::Surface Shot(const std::string& file, const std::string& name = "run") const;
   const fs::path& dir() const { return dir_; }
+  // Further command-line options for the next runs, e.g. "--frame-ms 37".
+  void SetExtraOptions(const std::string& options) { extra_ = options; }
 
   // A copy of the program folder without one file (a program path like "Gfx/Menu/Bg.bmp").
   fs::path ProgramWithout(const std::string& missing);
@@ -45,6 +47,7 @@ class Scenario {
   Result Read(int status, const std::string& name) const;
 
   fs::path dir_;
+  std::string extra_;
   std::vector<std::pair<std::string, int>> background_;
 };
 
