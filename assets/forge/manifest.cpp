@@ -245,6 +245,23 @@ void StripComment(std::string& line) {
   }
 }
 
+void ForEachWordLine(
+    const std::string& text, const std::string& name,
+    const std::function<void(const std::vector<std::string>& words, const std::string& where)>&
+        line) {
+  std::istringstream in(text);
+  std::string raw;
+  int number = 0;
+  while (std::getline(in, raw)) {
+    ++number;
+    StripComment(raw);
+    std::istringstream words(raw);
+    std::vector<std::string> w;
+    for (std::string word; words >> word;) w.push_back(word);
+    if (!w.empty()) line(w, name + ":" + std::to_string(number) + ": ");
+  }
+}
+
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;

@@ -70,18 +70,8 @@ int ParseNoteName(const std::string& s) {
 
 Score ParseScore(const std::string& text, const std::string& name) {
   Score score;
-  std::istringstream in(text);
-  std::string raw;
-  int number = 0;
   std::map<std::string, bool> seen;
-  while (std::getline(in, raw)) {
-    ++number;
-    const std::string where = name + ":" + std::to_string(number) + ": ";
-    StripComment(raw);
-    std::istringstream line(raw);
-    std::vector<std::string> w;
-    for (std::string word; line >> word;) w.push_back(word);
-    if (w.empty()) continue;
+  ForEachWordLine(text, name, [&](const std::vector<std::string>& w, const std::string& where) {
     const std::string& key = w[0];
     if (key == "tempo" || key == "tail" || key == "length" || key == "gain" || key == "reverb" ||
         key == "chorus") {
@@ -91,7 +81,7 @@ Score ParseScore(const std::string& text, const std::string& name) {
       if (key == "reverb" || key == "chorus") {
         Check(w[1] == "on" || w[1] == "off", where, key + " is on or off");
         (key == "reverb" ? score.reverb : score.chorus) = w[1] == "on";
-        continue;
+        return;
       }
       double v = Number(w[1], where, key);
       if (key == "tempo") {
@@ -169,7 +159,7 @@ Score ParseScore(const std::string& text, const std::string& name) {
     } else {
       throw ForgeError(where + "unknown line '" + key + "'");
     }
-  }
+  });
   if (score.notes.empty()) throw ForgeError(name + ": no notes");
   Check(score.Seconds() <= 300, name + ": ", "music lasts at most 300 s");
   return score;

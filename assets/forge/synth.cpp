@@ -173,22 +173,13 @@ double Envelope(const Voice& v, double time) {
 
 Recipe ParseRecipe(const std::string& text, const std::string& name) {
   Recipe r;
-  std::istringstream in(text);
-  std::string raw;
-  int number = 0;
   std::map<std::string, bool> seen;
-  while (std::getline(in, raw)) {
-    ++number;
-    const std::string where = name + ":" + std::to_string(number) + ": ";
-    StripComment(raw);
-    std::istringstream line(raw);
-    std::vector<std::string> words;
-    for (std::string w; line >> w;) words.push_back(w);
-    if (words.empty()) continue;
+  ForEachWordLine(text, name, [&](const std::vector<std::string>& words,
+                                  const std::string& where) {
     const std::string& key = words[0];
     if (key == "tone" || key == "noise") {
       r.voices.push_back(ParseVoice(words, where));
-      continue;
+      return;
     }
     Check(key == "rate" || key == "length" || key == "gain" || key == "normalize", where,
           "unknown line '" + key + "'");
@@ -209,7 +200,7 @@ Recipe ParseRecipe(const std::string& text, const std::string& name) {
       Check(v > 0 && v <= 1, where, "normalize is above 0 and at most 1");
       r.normalize = v;
     }
-  }
+  });
   if (seen["gain"] && seen["normalize"]) {
     throw ForgeError(name + ": use gain or normalize, not both");
   }

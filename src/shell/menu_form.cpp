@@ -27,19 +27,13 @@ constexpr std::array<IconPlace, kIconCount> kIconPlaces = {{
     {150, 75}, {450, 75}, {50, 250}, {300, 250}, {550, 250}, {75, 425}, {300, 425}, {525, 425},
 }};
 
-// A sprite over a picture (and mask) at a place, drawn at scale 1 and visible.
+// A single picture (and mask) at a place, drawn at scale 1 and visible.
 Sprite MakeSprite(std::int32_t image, std::int32_t mask, int width, int height, double x,
                   double y) {
   Sprite s;
-  s.imageSurface = image;
-  s.maskSurface = mask;
-  s.width = width;
-  s.height = height;
-  s.frameWidth = width;
-  s.frameHeight = height;
+  GameUtil::InitSprite(s, image, mask, width, height, 0, 0, 0, width, height, 0, 0);
   s.x = x;
   s.y = y;
-  s.scale = 1.0;
   s.visible = True;
   return s;
 }
