@@ -33,6 +33,19 @@ void Bevel(platform::Surface& s, int x, int y, int w, int h, bool in) {
   }
 }
 
+Dialog::Control MakeControl(Dialog::Kind kind, const std::string& name, int x, int y, int width,
+                            int height, int group = -1) {
+  Dialog::Control c;
+  c.kind = kind;
+  c.name = name;
+  c.x = x;
+  c.y = y;
+  c.width = width;
+  c.height = height;
+  c.group = group;
+  return c;
+}
+
 }  // namespace
 
 Dialog::Dialog(platform::Runtime& runtime, std::string name, int width, int height)
@@ -47,13 +60,13 @@ void Dialog::FreePictures() {
 }
 
 int Dialog::AddFrame(const std::string& name, int x, int y, int width, int height) {
-  controls_.push_back({Kind::Frame, name, x, y, width, height});
+  controls_.push_back(MakeControl(Kind::Frame, name, x, y, width, height));
   return static_cast<int>(controls_.size()) - 1;
 }
 
 int Dialog::AddButton(const std::string& name, int x, int y, int width, int height,
                       const std::string& picture, std::function<void()> onClick) {
-  Control c{Kind::Button, name, x, y, width, height};
+  Control c = MakeControl(Kind::Button, name, x, y, width, height);
   c.picture = GameUtil::GenerateDC(picture);
   c.onClick = std::move(onClick);
   controls_.push_back(std::move(c));
@@ -64,7 +77,7 @@ int Dialog::AddButton(const std::string& name, int x, int y, int width, int heig
 
 int Dialog::AddOption(const std::string& name, int group, int x, int y, int width, int height,
                       const std::string& picture) {
-  Control c{Kind::Option, name, x, y, width, height, group};
+  Control c = MakeControl(Kind::Option, name, x, y, width, height, group);
   c.picture = GameUtil::GenerateDC(picture);
   controls_.push_back(std::move(c));
   const int index = static_cast<int>(controls_.size()) - 1;
@@ -73,7 +86,7 @@ int Dialog::AddOption(const std::string& name, int group, int x, int y, int widt
 }
 
 int Dialog::AddPictureBox(const std::string& name, int x, int y, int width, int height) {
-  controls_.push_back({Kind::Picture, name, x, y, width, height});
+  controls_.push_back(MakeControl(Kind::Picture, name, x, y, width, height));
   return static_cast<int>(controls_.size()) - 1;
 }
 

@@ -120,6 +120,19 @@ TEST(Menu, TheSoundIconStopsAndRestartsTheJingle) {
   EXPECT_EQ(after[2], kJingle);
 }
 
+TEST(Menu, SoundSwitchedOffStaysOffInTheGames) {
+  Scenario s;
+  const Result r = s.Run("wait 600\nclick 760 500\nwait 50\n" + Click(3) +
+                         "wait 300\nkey Right\nkey Up\nkey Left\nkey Escape\nwait 700\n");
+  // After the switch: no sound reaches the wave channel, in the menu or the Maze.
+  bool off = false;
+  for (const auto& line : r.trace) {
+    if (off) EXPECT_NE(line.rfind("sound ", 0), 0u) << line;
+    if (line == "mci close all") off = true;
+  }
+  EXPECT_TRUE(Contains(r.trace, "unload MazeForm"));
+}
+
 TEST(Menu, EveryGameLaunchesAndComesBackToALiveMenu) {
   Scenario s;
   std::string script = "wait 600\n";
