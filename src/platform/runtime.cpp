@@ -257,10 +257,9 @@ void Runtime::DoEvents() {
     DispatchDue();
     return;
   }
-  static thread_local std::int64_t lastPass = 0;
-  const std::int64_t wait = lastPass + kPassMs - NowMs();
+  const std::int64_t wait = lastPass_ + kPassMs - NowMs();
   if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
-  lastPass = NowMs();
+  lastPass_ = NowMs();
   DispatchDue();
 }
 

@@ -123,7 +123,7 @@ class Runtime {
   // Clock: real time counts from start-up; virtual time starts at a fixed value.
   std::int64_t startTicks_ = 0;
   std::int64_t virtualNow_ = 0;
-  std::int64_t lastPresent_ = -1000;
+  std::int64_t lastPass_ = 0;  // when the last real-time loop pass began
 
   Script script_;
   std::deque<InputEvent> pending_;  // input of the current step, not yet handled

@@ -68,6 +68,9 @@ class SdlVideo final : public Video {
   bool Open(bool windowed, std::string* error) {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // Touchscreens drive the program as a mouse does: a tap clicks, a drag moves with the
+    // button held.
+    SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Fail(error);
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
