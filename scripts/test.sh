@@ -16,6 +16,11 @@ echo "== Normal build"
 scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd build-test && ctest --output-on-failure -j "$jobs")
 
+if [ -x scripts/fuzz.sh ]; then
+  echo "== Fuzzing"
+  scripts/fuzz.sh
+fi
+
 echo "== Sanitizer build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -23,7 +28,3 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/support/lsan.supp:print_suppressions
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DKIDPLAY_SANITIZE=ON -DKIDPLAY_BENCH=OFF
 (cd build-asan && ctest --output-on-failure -j "$jobs")
 
-if [ -x scripts/fuzz.sh ]; then
-  echo "== Fuzzing"
-  scripts/fuzz.sh
-fi
