@@ -44,14 +44,10 @@ Form::~Form() {
 void Form::Show() {
   if (!loaded_) {
     loaded_ = true;
-    ++runtime_.handlerDepth_;
-    try {
+    {
+      Runtime::HandlerScope scope(runtime_);
       Form_Load();
-    } catch (...) {
-      --runtime_.handlerDepth_;
-      throw;
     }
-    --runtime_.handlerDepth_;
     if (!loaded_) return;  // unloaded itself while loading
   }
   if (!visible_) {
@@ -59,14 +55,10 @@ void Form::Show() {
     runtime_.Trace("show " + name_);
   }
   runtime_.FormShown(*this);
-  ++runtime_.handlerDepth_;
-  try {
+  {
+    Runtime::HandlerScope scope(runtime_);
     Form_Activate();
-  } catch (...) {
-    --runtime_.handlerDepth_;
-    throw;
   }
-  --runtime_.handlerDepth_;
   Refresh();
 }
 
@@ -81,14 +73,10 @@ void Form::Hide() {
 
 void Form::Unload() {
   if (!loaded_) return;
-  ++runtime_.handlerDepth_;
-  try {
+  {
+    Runtime::HandlerScope scope(runtime_);
     Form_Unload();
-  } catch (...) {
-    --runtime_.handlerDepth_;
-    throw;
   }
-  --runtime_.handlerDepth_;
   loaded_ = false;
   visible_ = false;
   runtime_.Trace("unload " + name_);

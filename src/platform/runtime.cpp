@@ -147,17 +147,17 @@ bool Runtime::AnyFormLoaded() const {
 
 void Runtime::RunModal(Form& form) {
   modal_.push_back(&form);
-  ++handlerDepth_;
-  try {
+  struct Leave {
+    std::vector<Form*>& modal;
+    Form* form;
+    ~Leave() { modal.erase(std::remove(modal.begin(), modal.end(), form), modal.end()); }
+  };
+  {
+    Leave leave{modal_, &form};
+    HandlerScope scope(*this);
     form.Show();
     while (form.Loaded() && form.Visible()) PumpIdle();
-  } catch (...) {
-    --handlerDepth_;
-    modal_.erase(std::remove(modal_.begin(), modal_.end(), &form), modal_.end());
-    throw;
   }
-  --handlerDepth_;
-  modal_.erase(std::remove(modal_.begin(), modal_.end(), &form), modal_.end());
   UpdatePointer();
   Present();
 }
@@ -184,15 +184,11 @@ void Runtime::FireTimers() {
     if (now < t->due_) continue;
     t->due_ = now + std::max(1, t->interval_);
     t->running_ = true;
-    ++handlerDepth_;
-    try {
+    {
+      HandlerScope scope(*this);
       t->handler_();
-    } catch (...) {
-      --handlerDepth_;
-      if (std::find(timers_.begin(), timers_.end(), t) != timers_.end()) t->running_ = false;
-      throw;
     }
-    --handlerDepth_;
+    // The handler may have deleted its timer (a dialog that closed).
     if (std::find(timers_.begin(), timers_.end(), t) != timers_.end()) t->running_ = false;
   }
 }
@@ -287,21 +283,15 @@ void Runtime::Dispatch(const InputEvent& queued) {
   }
   Form* front = FrontForm();
   if (!front) return;
+  HandlerScope scope(*this);
   if (e.kind == Kind::Quit) {
-    ++handlerDepth_;
     front->Form_QueryClose();
-    --handlerDepth_;
     return;
   }
   const double x = e.x - front->Left();
   const double y = e.y - front->Top();
   const bool inside = x >= 0 && y >= 0 && x < front->Width() && y < front->Height();
   if (pointer && !inside) return;  // outside a dialog
-  ++handlerDepth_;
-  struct Leave {
-    int& depth;
-    ~Leave() { --depth; }
-  } leave{handlerDepth_};
   switch (e.kind) {
     case Kind::MouseMove:
       front->Form_MouseMove(buttonsHeld_, e.shift, x, y);

@@ -91,6 +91,18 @@ class Runtime {
  private:
   friend class Form;
   friend class Timer;
+  // Counts a handler as running for as long as it lives, so its form is not deleted under it.
+  class HandlerScope {
+   public:
+    explicit HandlerScope(Runtime& runtime) : runtime_(runtime) { ++runtime_.handlerDepth_; }
+    ~HandlerScope() { --runtime_.handlerDepth_; }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+   private:
+    Runtime& runtime_;
+  };
+
   void FormShown(Form& form);
   void FormHidden(Form& form);
   void FormUnloaded(Form& form);
