@@ -20,6 +20,8 @@ constexpr std::int64_t kVirtualStart = 10000;
 // Real-time loop passes are at least this far apart (about 60 a second), so no loop spins a
 // core and the screen is shown no more often than a display refreshes.
 constexpr std::int64_t kPassMs = 16;
+// Refreshes closer together than this are shown together.
+constexpr std::int64_t kMinPresentMs = 8;
 
 std::int64_t SteadyMs() {
   using namespace std::chrono;
@@ -244,7 +246,8 @@ void Runtime::PumpIdle() {
   if (auto timer = NextTimerDue()) wait = std::clamp<std::int64_t>(*timer - NowMs(), 0, 100);
   if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
   DispatchDue();
-  Present();
+  // Handlers draw without showing; the screen catches up once the queue is empty.
+  PresentNow();
 }
 
 void Runtime::DoEvents() {
@@ -257,6 +260,7 @@ void Runtime::DoEvents() {
   if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
   lastPass_ = NowMs();
   DispatchDue();
+  if (presentPending_) PresentNow();
 }
 
 int Runtime::Run() {
@@ -395,6 +399,18 @@ Surface Runtime::ComposeScreen() const {
 
 void Runtime::Present() {
   if (!video_) return;
+  // Many refreshes in a row (a drag sends a stream of moves) show as one frame.
+  if (NowMs() - lastPresent_ < kMinPresentMs) {
+    presentPending_ = true;
+    return;
+  }
+  PresentNow();
+}
+
+void Runtime::PresentNow() {
+  if (!video_) return;
+  presentPending_ = false;
+  lastPresent_ = NowMs();
   // With one full-screen form in front (the usual case) its picture is the screen.
   if (shown_.size() == 1 && shown_.front()->Left() == 0 && shown_.front()->Top() == 0 &&
       shown_.front()->Width() == kCanvasWidth && shown_.front()->Height() == kCanvasHeight) {

@@ -68,6 +68,7 @@ class Runtime {
 
   // The screen as the visible forms make it up, bottom to top.
   Surface ComposeScreen() const;
+  // Shows the screen, or soon after when it was shown a moment ago.
   void Present();
 
   // The pointer in canvas pixels.
@@ -121,6 +122,7 @@ class Runtime {
   void CollectUnloaded();
   bool AnyFormLoaded() const;
   void FinishIfScriptUsedUp();
+  void PresentNow();
 
   RunOptions options_;
   std::filesystem::path programFolder_;
@@ -135,7 +137,9 @@ class Runtime {
   // Clock: real time counts from start-up; virtual time starts at a fixed value.
   std::int64_t startTicks_ = 0;
   std::int64_t virtualNow_ = 0;
-  std::int64_t lastPass_ = 0;  // when the last real-time loop pass began
+  std::int64_t lastPass_ = 0;      // when the last real-time loop pass began
+  std::int64_t lastPresent_ = -1000;
+  bool presentPending_ = false;    // a refresh waits to be shown
 
   Script script_;
   std::deque<InputEvent> pending_;  // input of the current step, not yet handled
