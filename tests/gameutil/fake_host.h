@@ -20,12 +20,9 @@ class FakeDisplay : public platform::DisplayDriver {
   std::vector<std::pair<platform::DisplayMode, std::uint32_t>> changes;
 
   bool EnumDisplaySettings(int n, platform::DisplayMode& mode) override {
-    if (n == platform::kEnumCurrentSettings) {
-      mode = current;
-      return true;
-    }
-    if (n < 0 || n >= static_cast<int>(modes.size())) return false;
-    mode = modes[n];
+    const bool listed = n >= 0 && n < static_cast<int>(modes.size());
+    if (n != platform::kEnumCurrentSettings && !listed) return false;
+    mode = listed ? modes[n] : current;
     return true;
   }
   int ChangeDisplaySettings(const platform::DisplayMode& mode, std::uint32_t flags) override {
@@ -38,6 +35,10 @@ class FakeDisplay : public platform::DisplayDriver {
 struct Box {
   std::string title, text;
   platform::MessageIcon icon;
+  bool operator==(const Box&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const Box& b) {
+    return out << b.title << " (icon " << static_cast<int>(b.icon) << "): " << b.text;
+  }
 };
 
 class FakeHost : public GameUtil::Host {
@@ -47,8 +48,7 @@ class FakeHost : public GameUtil::Host {
   std::vector<std::pair<std::string, std::uint32_t>> sounds;
   int soundResult = 1;
   std::vector<std::string> media;
-  int cursorCount = 0;
-  int cursorCalls = 0;
+  int cursorCount = 0, cursorCalls = 0;
   bool cursorStuck = false;  // a count that never moves
   std::filesystem::path base = "/nonexistent";
   FakeDisplay fakeDisplay;

@@ -1,20 +1,19 @@
-#include <stdlib.h>
-
-#include <fstream>
+#include <algorithm>
+#include <array>
 
 #include "fake_host.h"
+#include "platform/store/temp_folder.h"
 
 namespace {
 
 using namespace GameUtil;
 
-// A 24-bit bottom-up BMP of 0xRRGGBB pixels given top row first.
-void WriteBmp(const std::filesystem::path& file, int w, int h,
-              const std::vector<std::uint32_t>& pixels) {
+// A 24-bit bottom-up BMP file of 0xRRGGBB pixels given top row first.
+std::string Bmp(int w, int h, const std::vector<std::uint32_t>& pixels) {
   const int rowBytes = (w * 3 + 3) / 4 * 4;
-  std::vector<std::uint8_t> b(54 + rowBytes * h, 0);
+  std::string b(54 + rowBytes * h, '\0');
   const auto put32 = [&](int at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
   };
   b[0] = 'B', b[1] = 'M';
   put32(2, b.size()), put32(10, 54), put32(14, 40), put32(18, w), put32(22, h);
@@ -22,37 +21,31 @@ void WriteBmp(const std::filesystem::path& file, int w, int h,
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       for (int c = 0; c < 3; ++c)
-        b[54 + (h - 1 - y) * rowBytes + x * 3 + c] = (pixels[y * w + x] >> (8 * c)) & 0xFF;
-  std::filesystem::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<char*>(b.data()), b.size());
+        b[54 + (h - 1 - y) * rowBytes + x * 3 + c] =
+            static_cast<char>(pixels[y * w + x] >> (8 * c));
+  return b;
 }
 
+// Program paths resolve below a fresh temporary folder.
 class Surfaces : public GameUtilTest {
  protected:
   void SetUp() override {
     GameUtilTest::SetUp();
-    std::string pattern = std::filesystem::temp_directory_path() / "kidplay-gameutil-XXXXXX";
-    host.base = mkdtemp(pattern.data());
+    host.base = tmp.path();
   }
-  void TearDown() override {
-    std::filesystem::remove_all(host.base);
-    GameUtilTest::TearDown();
-  }
+  TempFolder tmp;
 };
 
-TEST_F(Surfaces, CreateAndDeleteKeepTheCountAndZeroTheVariable) {
+TEST_F(Surfaces, CountFollowsCreatesAndDeletesAndBadRequestsFailWithoutABox) {
   const std::int32_t before = GetDCCount();
   std::int32_t a = GenerateEmptyDC(0, 4, 3);
   std::int32_t b = GenerateEmptyDC(a, 2, 2);
-  ASSERT_NE(a, 0);
-  ASSERT_NE(b, 0);
-  EXPECT_NE(a, b);
+  ASSERT_TRUE(a != 0 && b != 0 && a != b);
   EXPECT_EQ(GetDCCount(), before + 2);
   const platform::Surface* s = SurfaceOf(a);
   ASSERT_TRUE(s);
-  EXPECT_EQ(s->width(), 4);
-  EXPECT_EQ(s->height(), 3);
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(s->data()[i], 0u);
+  EXPECT_EQ(std::pair(s->width(), s->height()), std::pair(4, 3));
+  EXPECT_TRUE(std::all_of(s->data(), s->data() + 12, [](auto p) { return p == 0; }));
 
   const std::int32_t stale = a;
   EXPECT_NE(DeleteGeneratedDC(a), 0);
@@ -65,16 +58,12 @@ TEST_F(Surfaces, CreateAndDeleteKeepTheCountAndZeroTheVariable) {
   EXPECT_EQ(SurfaceOf(stale), nullptr);
   EXPECT_NE(DeleteGeneratedDC(b), 0);
   EXPECT_EQ(GetDCCount(), before);
-  EXPECT_TRUE(host.boxes.empty());
-}
 
-TEST_F(Surfaces, EmptySurfacesOfNoOrAbsurdSizeFailWithoutAMessage) {
-  const std::int32_t before = GetDCCount();
-  EXPECT_EQ(GenerateEmptyDC(0, 0, 10), 0);
-  EXPECT_EQ(GenerateEmptyDC(0, 10, 0), 0);
-  EXPECT_EQ(GenerateEmptyDC(0, -5, 10), 0);
-  EXPECT_EQ(GenerateEmptyDC(0, 32767, 32767), 0);
-  EXPECT_EQ(GenerateEmptyDC(0x7ABCDEF0, 10, 10), 0);  // not a surface
+  // No size, an absurd size, or a reference that is no longer a surface.
+  const std::array<std::int32_t, 3> refused[] = {
+      {0, 0, 10}, {0, 10, 0}, {0, -5, 10}, {0, 32767, 32767}, {stale, 10, 10}};
+  for (const auto& [reference, w, h] : refused)
+    EXPECT_EQ(GenerateEmptyDC(reference, w, h), 0) << reference << ": " << w << " x " << h;
   EXPECT_EQ(GetDCCount(), before);
   EXPECT_TRUE(host.boxes.empty());
 }
@@ -82,36 +71,29 @@ TEST_F(Surfaces, EmptySurfacesOfNoOrAbsurdSizeFailWithoutAMessage) {
 TEST_F(Surfaces, MissingOrBrokenPictureGivesOneBoxUnderTheContext) {
   const std::int32_t before = GetDCCount();
   EXPECT_EQ(GenerateDC("Gfx\\Menu\\Nope.bmp"), 0);
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.boxes[0].title, "Error");
-  EXPECT_EQ(host.boxes[0].text, "Menu:Failed to load image: Gfx\\Menu\\Nope.bmp");
-  EXPECT_EQ(host.boxes[0].icon, platform::MessageIcon::Exclamation);
-
-  std::ofstream(host.base / "Broken.bmp") << "BM not really a picture";
+  tmp.Write("Broken.bmp", "BM not really a picture");
   SetErrorContext("Maze");
   EXPECT_EQ(GenerateDC("broken.BMP"), 0);
-  ASSERT_EQ(host.boxes.size(), 2u);
-  EXPECT_EQ(host.boxes[1].text, "Maze:Failed to load image: broken.BMP");
+  const auto box = [](const char* text) {
+    return Box{"Error", text, platform::MessageIcon::Exclamation};
+  };
+  EXPECT_EQ(host.boxes, (std::vector<Box>{box("Menu:Failed to load image: Gfx\\Menu\\Nope.bmp"),
+                                          box("Maze:Failed to load image: broken.BMP")}));
   EXPECT_EQ(GetDCCount(), before);
 }
 
-TEST_F(Surfaces, LoadsAPictureThroughTheProgramPath) {
-  WriteBmp(host.base / "Gfx/Menu/Bg.bmp", 3, 2,
-           {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0x000000, 0xFFFFFF});
+TEST_F(Surfaces, LoadsAPictureThroughTheProgramPathAndCopiesNothingThroughA0Handle) {
+  const std::vector<std::uint32_t> pixels = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0, 0xFFFFFF};
+  tmp.Write("Gfx/Menu/Bg.bmp", Bmp(3, 2, pixels));
   const std::int32_t before = GetDCCount();
   std::int32_t h = GenerateDC("gfx\\menu\\BG.bmp");
   ASSERT_NE(h, 0);
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_EQ(GetDCCount(), before + 1);
   const platform::Surface& s = *SurfaceOf(h);
-  ASSERT_EQ(s.width(), 3);
-  ASSERT_EQ(s.height(), 2);
-  EXPECT_EQ(s.row(0)[0], 0xFF0000u);
-  EXPECT_EQ(s.row(0)[2], 0x0000FFu);
-  EXPECT_EQ(s.row(1)[0], 0x123456u);
-  EXPECT_EQ(s.row(1)[2], 0xFFFFFFu);
+  ASSERT_EQ(std::pair(s.width(), s.height()), std::pair(3, 2));
+  EXPECT_EQ(std::vector(s.data(), s.data() + 6), pixels);
 
-  // Copies from a 0 handle or onto one draw nothing.
   platform::Surface target(3, 2, 0x777777);
   BitBlt(target, 0, 0, 3, 2, 0, 0, 0, platform::Rop::Copy);
   BitBlt(0, 0, 0, 3, 2, h, 0, 0, platform::Rop::Copy);

@@ -6,46 +6,33 @@
 
 namespace {
 
-using platform::ResolvePath;
-
 TEST(ExecutableFolder, IsTheFolderOfTheRunningProgram) {
   EXPECT_TRUE(std::filesystem::equivalent(platform::ExecutableFolder(), KIDPLAY_DIR));
 }
 
-class ResolvePathTest : public ::testing::Test {
- protected:
-  void SetUp() override { tmp.Write("Gfx/Maze/mouseN.bmp", "x"); }
+TEST(ResolvePath, MatchesEachComponentIgnoringCaseAndKeepsTheRestAsWritten) {
   TempFolder tmp;
-};
-
-TEST_F(ResolvePathTest, MatchesEachComponentIgnoringCaseWithEitherSeparator) {
-  const auto want = tmp.path() / "Gfx/Maze/mouseN.bmp";
-  EXPECT_EQ(ResolvePath(tmp.path(), "gfx\\MAZE\\MouseN.BMP"), want);
-  EXPECT_EQ(ResolvePath(tmp.path(), "GFX/maze/mousen.bmp"), want);
-  EXPECT_EQ(ResolvePath(tmp.path(), "Gfx\\\\Maze//.\\mouseN.bmp"), want);
-  EXPECT_EQ(ResolvePath(tmp.path(), ".\\Gfx\\Maze\\..\\maze\\mouseN.bmp"), want);
-}
-
-TEST_F(ResolvePathTest, ExactSpellingWinsOverOtherCaseVariants) {
+  tmp.Write("Gfx/Maze/mouseN.bmp", "x");
   tmp.Write("Gfx/Maze/MouseN.bmp", "y");
-  EXPECT_EQ(ResolvePath(tmp.path(), "gfx\\maze\\MouseN.bmp"), tmp.path() / "Gfx/Maze/MouseN.bmp");
-  EXPECT_EQ(ResolvePath(tmp.path(), "gfx\\maze\\mouseN.bmp"), tmp.path() / "Gfx/Maze/mouseN.bmp");
-  // Neither spelled exactly: the choice must not depend on directory order.
-  EXPECT_EQ(ResolvePath(tmp.path(), "gfx\\maze\\MOUSEN.bmp"), tmp.path() / "Gfx/Maze/MouseN.bmp");
-}
-
-TEST_F(ResolvePathTest, UnmatchedComponentAndTheRestAreKeptAsWritten) {
-  EXPECT_EQ(ResolvePath(tmp.path(), "gfx\\Missing\\GFX\\x.BMP"),
-            tmp.path() / "Gfx/Missing/GFX/x.BMP");
-  EXPECT_EQ(ResolvePath(tmp.path(), "gfx\\maze\\none.bmp"), tmp.path() / "Gfx/Maze/none.bmp");
-}
-
-TEST_F(ResolvePathTest, RefusesEmptyNamesAndClimbingAboveTheBase) {
-  EXPECT_EQ(ResolvePath(tmp.path(), ""), std::nullopt);
-  EXPECT_EQ(ResolvePath(tmp.path(), "..\\x.bmp"), std::nullopt);
-  EXPECT_EQ(ResolvePath(tmp.path(), "Gfx\\..\\..\\x.bmp"), std::nullopt);
-  EXPECT_EQ(ResolvePath(tmp.path(), "Gfx\\..\\gfx"), tmp.path() / "Gfx");
-  EXPECT_EQ(ResolvePath(tmp.path(), "/etc/Passwd"), std::filesystem::path("/etc/Passwd"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"gfx\\MAZE\\mouseN.bmp", "Gfx/Maze/mouseN.bmp"},
+      {"GFX/maze//.\\MouseN.bmp", "Gfx/Maze/MouseN.bmp"},
+      {".\\Gfx\\\\Maze\\..\\maze\\mouseN.bmp", "Gfx/Maze/mouseN.bmp"},
+      // Neither spelled exactly: the choice must not depend on directory order.
+      {"gfx\\maze\\MOUSEN.BMP", "Gfx/Maze/MouseN.bmp"},
+      {"gfx\\Missing\\GFX\\x.BMP", "Gfx/Missing/GFX/x.BMP"},
+      {"gfx\\maze\\none.bmp", "Gfx/Maze/none.bmp"},
+      {"Gfx\\..\\gfx", "Gfx"},
+      {"/etc/Passwd", "/etc/Passwd"},  // an absolute name is taken as it is
+      {"", nullptr},
+      {"..\\x.bmp", nullptr},
+      {"Gfx\\..\\..\\x.bmp", nullptr},
+  };
+  for (const auto& [name, want] : cases) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(platform::ResolvePath(tmp.path(), name),
+              want ? std::optional(tmp.path() / want) : std::nullopt);
+  }
 }
 
 }  // namespace
