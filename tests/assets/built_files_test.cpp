@@ -1,5 +1,6 @@
-// The files the build made, held against the manifest: every entry exists with its format and
-// size, picture and mask agree, cursors carry their hot spot, sounds have samples.
+// The files the build made, held against the manifest and read both with independent readers and
+// with the program's own: every entry exists with its format and size, picture and mask agree,
+// cursors carry their hot spot, sounds have samples.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,10 +10,13 @@
 
 #include "../../assets/forge/manifest.h"
 #include "built_file_readers.h"
+#include "platform/cursor.h"
+#include "platform/image_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using assettest::Bytes;
 using forge::Entry;
 using forge::Kind;
 
@@ -33,13 +37,11 @@ class BuiltAssets : public ::testing::Test {
     }
   }
 
-  static std::optional<assettest::Bmp> LoadBmp(const std::string& path, std::string& why) {
+  // A built file's bytes; a missing file fails the test and reads as nothing.
+  static Bytes Built(const std::string& path) {
     auto bytes = assettest::ReadFile(kProgramDir / path);
-    if (!bytes) {
-      why = "missing";
-      return std::nullopt;
-    }
-    return assettest::ParseBmp24(*bytes, why);
+    if (!bytes) ADD_FAILURE() << path << " is missing";
+    return bytes.value_or(Bytes{});
   }
 
   static inline std::vector<Entry> entries_;
@@ -66,127 +68,112 @@ TEST_F(BuiltAssets, ManifestHasTheSharedPictures) {
     auto it = std::find_if(entries_.begin(), entries_.end(),
                            [&](const Entry& e) { return e.path == w.path; });
     ASSERT_NE(it, entries_.end()) << w.path;
-    EXPECT_EQ(it->kind, w.kind) << w.path;
-    EXPECT_EQ(it->width, w.w) << w.path;
-    EXPECT_EQ(it->height, w.h) << w.path;
+    EXPECT_TRUE(it->kind == w.kind && it->width == w.w && it->height == w.h) << w.path;
   }
 }
 
-TEST_F(BuiltAssets, PicturesAreBmpsOfTheirSize) {
+// Pictures are 24-bit BMPs of their size; masks are black and white, with the picture black
+// where the mask is white and something drawn in every frame.
+TEST_F(BuiltAssets, PicturesAndMasks) {
+  int pictures = 0;
   for (const Entry& e : entries_) {
     if (e.kind != Kind::Picture && e.kind != Kind::Sprite && e.kind != Kind::Strip) continue;
+    SCOPED_TRACE(e.path + " (" + e.where + ")");
+    for (const std::string& path : e.Outputs()) {
+      auto surface = platform::LoadBmp((kProgramDir / path).string());
+      ASSERT_TRUE(surface) << path << " is refused by the program";
+      EXPECT_EQ(surface->width(), e.width * e.frames) << path;
+      EXPECT_EQ(surface->height(), e.height) << path;
+      ++pictures;
+    }
     std::string why;
-    auto picture = LoadBmp(e.path, why);
-    ASSERT_TRUE(picture) << e.path << " (" << e.where << "): " << why;
-    EXPECT_EQ(picture->width, e.width * e.frames) << e.path;
-    EXPECT_EQ(picture->height, e.height) << e.path;
-  }
-}
+    auto picture = assettest::ParseBmp24(Built(e.path), why);
+    ASSERT_TRUE(picture) << why;
+    EXPECT_EQ(picture->width, e.width * e.frames);
+    EXPECT_EQ(picture->height, e.height);
+    if (e.kind == Kind::Picture) continue;
 
-TEST_F(BuiltAssets, MasksAreBlackAndWhiteAndThePictureIsBlackWhereTheMaskIsWhite) {
-  for (const Entry& e : entries_) {
-    if (e.kind != Kind::Sprite && e.kind != Kind::Strip) continue;
-    std::string why;
-    auto picture = LoadBmp(e.path, why);
-    ASSERT_TRUE(picture) << e.path << ": " << why;
-    auto mask = LoadBmp(e.mask, why);
-    ASSERT_TRUE(mask) << e.mask << " (mask of " << e.path << "): " << why;
-    ASSERT_EQ(mask->width, picture->width) << e.mask;
-    ASSERT_EQ(mask->height, picture->height) << e.mask;
+    auto mask = assettest::ParseBmp24(Built(e.mask), why);
+    ASSERT_TRUE(mask) << e.mask << ": " << why;
+    ASSERT_TRUE(mask->width == picture->width && mask->height == picture->height) << e.mask;
     int grey = 0, leaks = 0;
     std::vector<int> opaquePerFrame(e.frames, 0);
-    for (int y = 0; y < mask->height; ++y) {
-      for (int x = 0; x < mask->width; ++x) {
-        size_t i = static_cast<size_t>(y) * mask->width + x;
-        std::uint32_t m = mask->rgb[i];
-        grey += m != 0 && m != 0xFFFFFF;
-        leaks += m == 0xFFFFFF && picture->rgb[i] != 0;
-        opaquePerFrame[x / e.width] += m == 0;
-      }
+    for (std::size_t i = 0; i < mask->rgb.size(); ++i) {
+      const std::uint32_t m = mask->rgb[i];
+      grey += m != 0 && m != 0xFFFFFF;
+      leaks += m == 0xFFFFFF && picture->rgb[i] != 0;
+      opaquePerFrame[i % mask->width / e.width] += m == 0;
     }
     EXPECT_EQ(grey, 0) << e.mask << " has pixels that are neither black nor white";
-    EXPECT_EQ(leaks, 0) << e.path << " is not black where " << e.mask << " is white";
-    for (int f = 0; f < e.frames; ++f) {
-      EXPECT_GT(opaquePerFrame[f], 0) << e.path << " frame " << f << " is empty";
-    }
+    EXPECT_EQ(leaks, 0) << "not black where " << e.mask << " is white";
+    for (int f = 0; f < e.frames; ++f) EXPECT_GT(opaquePerFrame[f], 0) << "frame " << f << " empty";
   }
+  EXPECT_GT(pictures, 0);
 }
 
 TEST_F(BuiltAssets, CursorsCarryTheirSizeAndHotSpotOnTheDrawing) {
   for (const Entry& e : entries_) {
     if (e.kind != Kind::Cursor) continue;
-    auto bytes = assettest::ReadFile(kProgramDir / e.path);
-    ASSERT_TRUE(bytes) << e.path << " missing";
+    SCOPED_TRACE(e.path);
+    const Bytes bytes = Built(e.path);
     std::string why;
-    auto cur = assettest::ParseCur32(*bytes, why);
-    ASSERT_TRUE(cur) << e.path << ": " << why;
-    EXPECT_EQ(cur->width, e.width) << e.path;
-    EXPECT_EQ(cur->height, e.height) << e.path;
-    EXPECT_EQ(cur->hotX, e.hotX) << e.path;
-    EXPECT_EQ(cur->hotY, e.hotY) << e.path;
+    auto cur = assettest::ParseCur32(bytes, why);
+    ASSERT_TRUE(cur) << why;
+    EXPECT_TRUE(cur->width == e.width && cur->height == e.height);
+    EXPECT_TRUE(cur->hotX == e.hotX && cur->hotY == e.hotY);
+    auto mine = platform::ParseCursor(bytes);
+    ASSERT_TRUE(mine) << "refused by the program";
+    EXPECT_TRUE(mine->width == e.width && mine->hotX == e.hotX && mine->hotY == e.hotY);
     // The hot spot sits on (or right beside) a visible part of the drawing.
     bool near = false;
-    for (int dy = -3; dy <= 3; ++dy) {
-      for (int dx = -3; dx <= 3; ++dx) {
-        int x = cur->hotX + dx, y = cur->hotY + dy;
-        if (x < 0 || y < 0 || x >= cur->width || y >= cur->height) continue;
+    for (int y = std::max(0, e.hotY - 3); y <= std::min(cur->height - 1, e.hotY + 3); ++y) {
+      for (int x = std::max(0, e.hotX - 3); x <= std::min(cur->width - 1, e.hotX + 3); ++x) {
         near = near || (cur->argb[static_cast<size_t>(y) * cur->width + x] >> 24) >= 128;
       }
     }
-    EXPECT_TRUE(near) << e.path << ": nothing is drawn at the hot spot";
+    EXPECT_TRUE(near) << "nothing is drawn at the hot spot";
   }
 }
 
 TEST_F(BuiltAssets, SoundsAre16BitPcmWithSamples) {
   for (const Entry& e : entries_) {
     if (e.kind != Kind::Sound && e.kind != Kind::Music) continue;
-    auto bytes = assettest::ReadFile(kProgramDir / e.path);
-    ASSERT_TRUE(bytes) << e.path << " missing";
+    SCOPED_TRACE(e.path);
     std::string why;
-    auto wav = assettest::ParseWav(*bytes, why);
-    ASSERT_TRUE(wav) << e.path << ": " << why;
-    EXPECT_EQ(wav->format, 1) << e.path;
-    EXPECT_EQ(wav->bits, 16) << e.path;
-    EXPECT_GT(wav->frames, 0u) << e.path;
+    auto wav = assettest::ParseWav(Built(e.path), why);
+    ASSERT_TRUE(wav) << why;
+    EXPECT_EQ(wav->format, 1);
+    EXPECT_EQ(wav->bits, 16);
+    EXPECT_GT(wav->frames, 0u);
     if (e.kind == Kind::Music) {
-      EXPECT_EQ(wav->channels, 2) << e.path;
-      EXPECT_EQ(wav->rate, 44100) << e.path;
+      EXPECT_TRUE(wav->channels == 2 && wav->rate == 44100);
     } else {
-      EXPECT_EQ(wav->channels, 1) << e.path;
-      EXPECT_GE(wav->rate, 8000) << e.path;
-      EXPECT_LE(wav->rate, 48000) << e.path;
+      EXPECT_TRUE(wav->channels == 1 && wav->rate >= 8000 && wav->rate <= 48000);
     }
   }
 }
 
 TEST_F(BuiltAssets, TheJingleAndTheSilenceHaveTheirLengths) {
   std::string why;
-  auto jingle = assettest::ReadFile(kProgramDir / "Sfx/Menu/menu_once0.wav");
-  ASSERT_TRUE(jingle);
-  auto j = assettest::ParseWav(*jingle, why);
-  ASSERT_TRUE(j) << why;
-  const double seconds = static_cast<double>(j->frames) / j->rate;
-  EXPECT_GE(seconds, 5);
-  EXPECT_LE(seconds, 9);
-  auto silence = assettest::ReadFile(kProgramDir / "Sfx/Silence.wav");
-  ASSERT_TRUE(silence);
-  auto s = assettest::ParseWav(*silence, why);
+  auto jingle = assettest::ParseWav(Built("Sfx/Menu/menu_once0.wav"), why);
+  ASSERT_TRUE(jingle) << why;
+  const double seconds = static_cast<double>(jingle->frames) / jingle->rate;
+  EXPECT_TRUE(seconds >= 5 && seconds <= 9) << seconds;
+  const Bytes silence = Built("Sfx/Silence.wav");
+  auto s = assettest::ParseWav(silence, why);
   ASSERT_TRUE(s) << why;
   EXPECT_LE(static_cast<double>(s->frames) / s->rate, 0.5);
   // Silence is silent: every sample of the data chunk is zero.
-  const size_t dataBytes = s->frames * 2;
-  EXPECT_TRUE(std::all_of(silence->end() - static_cast<long>(dataBytes), silence->end(),
+  EXPECT_TRUE(std::all_of(silence.end() - static_cast<long>(s->frames * 2), silence.end(),
                           [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST_F(BuiltAssets, DataFilesAreCopiedByteForByte) {
   for (const Entry& e : entries_) {
     if (e.kind != Kind::Data) continue;
-    auto built = assettest::ReadFile(kProgramDir / e.path);
     auto source = assettest::ReadFile(kAssetsDir / e.source);
-    ASSERT_TRUE(built) << e.path << " missing";
     ASSERT_TRUE(source) << e.source << " missing";
-    EXPECT_EQ(*built, *source) << e.path;
+    EXPECT_EQ(Built(e.path), *source) << e.path;
   }
 }
 

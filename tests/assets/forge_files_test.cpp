@@ -15,62 +15,46 @@ namespace {
 
 using assettest::U16;
 using assettest::U32;
+using Pixels = std::vector<std::uint32_t>;
 
-TEST(ForgeMask, AlphaOf128IsTheEdgeBetweenOpaqueAndTransparent) {
+TEST(ForgePixels, MaskEdgeAtAlpha128UnpremultiplyAndFlatten) {
   // Premultiplied pixels: transparent, almost half, exactly half, opaque.
-  Image img{4, 1, {0x00000000, 0x7F7F0000, 0x80800000, 0xFF12AB34}};
   Rgb picture, mask;
-  SplitMask(img, picture, mask);
-  EXPECT_EQ(mask.rgb, (std::vector<std::uint32_t>{0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000}));
+  SplitMask({4, 1, {0x00000000, 0x7F7F0000, 0x80800000, 0xFF12AB34}}, picture, mask);
+  EXPECT_EQ(mask.rgb, (Pixels{0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000}));
   // Transparent pixels are black in the picture; opaque ones keep their straight colour.
-  EXPECT_EQ(picture.rgb, (std::vector<std::uint32_t>{0x000000, 0x000000, 0xFF0000, 0x12AB34}));
-}
+  EXPECT_EQ(picture.rgb, (Pixels{0x000000, 0x000000, 0xFF0000, 0x12AB34}));
 
-TEST(ForgeMask, UnpremultiplyRoundsAndNeverOverflows) {
   EXPECT_EQ(Unpremultiply(0x80400000), 0x80800000u);           // 64 * 255 / 128 = 127.5 -> 128
   EXPECT_EQ(Unpremultiply(0x10FF0000) & 0xFF0000, 0xFF0000u);  // inconsistent input clamps
   EXPECT_EQ(Unpremultiply(0x00123456), 0u);
   EXPECT_EQ(Unpremultiply(0xFF123456), 0xFF123456u);
-}
 
-TEST(ForgeMask, FlattenLaysTheDrawingOverTheBackground) {
-  Image img{3, 1, {0x00000000, 0xFF0000FF, 0x80000080}};
-  Rgb out = Flatten(img, 0xD4D0C8);
-  EXPECT_EQ(out.rgb[0], 0xD4D0C8u);
-  EXPECT_EQ(out.rgb[1], 0x0000FFu);
   // Half blue over the face colour: blue 128 + 200 * 127/255, the others halved.
-  EXPECT_EQ(out.rgb[2], (0x6Au << 16) | (0x68u << 8) | 0xE4u);
+  EXPECT_EQ(Flatten({3, 1, {0x00000000, 0xFF0000FF, 0x80000080}}, 0xD4D0C8).rgb,
+            (Pixels{0xD4D0C8, 0x0000FF, 0x6A68E4}));
 }
 
-TEST(ForgeTurn, QuarterTurnsAndMirrorsMovePixelsExactly) {
-  // 3 x 2:  1 2 3
-  //         4 5 6
-  Image img{3, 2, {1, 2, 3, 4, 5, 6}};
-  Image cw = Turn(img, 90);  // clockwise: the left column becomes the top row
+TEST(ForgePixels, QuarterTurnsAndMirrorsMovePixelsExactly) {
+  const Image img{3, 2, {1, 2, 3, 4, 5, 6}};  // 1 2 3 / 4 5 6
+  const Image cw = Turn(img, 90);             // clockwise: the left column becomes the top row
   EXPECT_EQ(cw.width, 2);
   EXPECT_EQ(cw.height, 3);
-  EXPECT_EQ(cw.argb, (std::vector<std::uint32_t>{4, 1, 5, 2, 6, 3}));
-  EXPECT_EQ(Turn(img, 180).argb, (std::vector<std::uint32_t>{6, 5, 4, 3, 2, 1}));
+  EXPECT_EQ(cw.argb, (Pixels{4, 1, 5, 2, 6, 3}));
+  EXPECT_EQ(Turn(img, 180).argb, (Pixels{6, 5, 4, 3, 2, 1}));
   EXPECT_EQ(Turn(Turn(img, 270), 90).argb, img.argb);
-  EXPECT_EQ(Mirror(img, 'h').argb, (std::vector<std::uint32_t>{3, 2, 1, 6, 5, 4}));
-  EXPECT_EQ(Mirror(img, 'v').argb, (std::vector<std::uint32_t>{4, 5, 6, 1, 2, 3}));
+  EXPECT_EQ(Mirror(img, 'h').argb, (Pixels{3, 2, 1, 6, 5, 4}));
+  EXPECT_EQ(Mirror(img, 'v').argb, (Pixels{4, 5, 6, 1, 2, 3}));
   EXPECT_EQ(Mirror(img, 0).argb, img.argb);
 }
 
-TEST(ForgeBmp, WritesBottomUp24BitRowsPaddedToFourBytes) {
-  Rgb img{3, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203}};
-  std::vector<std::uint8_t> b = EncodeBmp(img);
+TEST(ForgeBmp, WritesPaddedRowsReadsThemBackAndRefusesDamage) {
+  const Rgb img{3, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203}};
+  const std::vector<std::uint8_t> b = EncodeBmp(img);
   ASSERT_EQ(b.size(), 54u + 2 * 12);  // 9 bytes of pixels padded to 12
-  EXPECT_EQ(U32(b, 2), b.size());
-  EXPECT_EQ(U32(b, 10), 54u);
-  EXPECT_EQ(U32(b, 34), 24u);  // image size
-  // The first row in the file is the bottom row, blue first.
-  EXPECT_EQ(b[54], 0xCC);
-  EXPECT_EQ(b[55], 0xBB);
-  EXPECT_EQ(b[56], 0xAA);
-  EXPECT_EQ(b[63], 0);  // padding
-  EXPECT_EQ(b[66], 0x33);
-
+  EXPECT_EQ(U32(b, 34), 24u);         // image size
+  EXPECT_EQ(b[54], 0xCC);             // the bottom row first, blue first
+  EXPECT_EQ(b[63], 0);                // padding
   std::string error;
   auto back = assettest::ParseBmp24(b, error);
   ASSERT_TRUE(back) << error;
@@ -78,38 +62,31 @@ TEST(ForgeBmp, WritesBottomUp24BitRowsPaddedToFourBytes) {
   auto mine = DecodeBmp(b);
   ASSERT_TRUE(mine);
   EXPECT_EQ(mine->rgb, img.rgb);
-}
 
-TEST(ForgeBmp, ReaderRefusesWhatItCannotRead) {
-  Rgb img{2, 2, {1, 2, 3, 4}};
-  std::vector<std::uint8_t> b = EncodeBmp(img);
+  auto damaged = [&](std::size_t at, std::uint8_t value) {
+    std::vector<std::uint8_t> copy = b;
+    copy[at] = value;
+    return copy;
+  };
   EXPECT_FALSE(DecodeBmp(std::vector<std::uint8_t>(b.begin(), b.end() - 1)));  // truncated
-  std::vector<std::uint8_t> eight = b;
-  eight[28] = 8;
-  EXPECT_FALSE(DecodeBmp(eight));
-  std::vector<std::uint8_t> wide = b;
-  wide[21] = 0x7F;  // an absurd width
-  EXPECT_FALSE(DecodeBmp(wide));
+  EXPECT_FALSE(DecodeBmp(damaged(28, 8)));                                     // 8 bits
+  EXPECT_FALSE(DecodeBmp(damaged(21, 0x7F)));                                  // absurd width
   EXPECT_FALSE(DecodeBmp({}));
 }
 
 TEST(ForgeCursor, WritesOne32BitImageWithItsHotSpotAndAndMask) {
   // 2 x 2 premultiplied: opaque red, half-transparent green, transparent, nearly transparent.
-  Image img{2, 2, {0xFFFF0000, 0x80008000, 0x00000000, 0x7F7F7F7F}};
-  std::vector<std::uint8_t> b = EncodeCursor(img, 1, 0);
+  const Image img{2, 2, {0xFFFF0000, 0x80008000, 0x00000000, 0x7F7F7F7F}};
+  const std::vector<std::uint8_t> b = EncodeCursor(img, 1, 0);
   EXPECT_EQ(U32(b, 14), b.size() - 22);  // bytes in the image
   std::string error;
   auto cur = assettest::ParseCur32(b, error);
   ASSERT_TRUE(cur) << error;
-  EXPECT_EQ(cur->width, 2);
-  EXPECT_EQ(cur->hotX, 1);
-  EXPECT_EQ(cur->hotY, 0);
-  // Straight alpha in the file.
-  EXPECT_EQ(cur->argb, (std::vector<std::uint32_t>{0xFFFF0000, 0x8000FF00, 0, 0x7FFFFFFF}));
+  EXPECT_TRUE(cur->width == 2 && cur->hotX == 1 && cur->hotY == 0);
+  EXPECT_EQ(cur->argb, (Pixels{0xFFFF0000, 0x8000FF00, 0, 0x7FFFFFFF}));  // straight alpha
   // AND mask rows (bottom-up, 4 bytes each): set where alpha < 128.
-  const size_t andStart = 22 + 40 + 16;
-  EXPECT_EQ(b[andStart], 0xC0);      // bottom row: both transparent
-  EXPECT_EQ(b[andStart + 4], 0x00);  // top row: both shown
+  EXPECT_EQ(b[22 + 40 + 16], 0xC0);  // bottom row: both transparent
+  EXPECT_EQ(b[22 + 40 + 20], 0x00);  // top row: both shown
 
   auto mine = DecodeCursor(b);
   ASSERT_TRUE(mine);
@@ -119,23 +96,19 @@ TEST(ForgeCursor, WritesOne32BitImageWithItsHotSpotAndAndMask) {
 }
 
 TEST(ForgeWav, WritesPcmHeadersAndLittleEndianSamples) {
-  std::vector<std::int16_t> samples{0, 1000, -1000, 32767, -32768, 7};
-  std::vector<std::uint8_t> b = EncodeWav(samples, 2, 44100);
+  const std::vector<std::uint8_t> b = EncodeWav({0, 1000, -1000, 32767, -32768, 7}, 2, 44100);
   std::string error;
   auto wav = assettest::ParseWav(b, error);
   ASSERT_TRUE(wav) << error;
-  EXPECT_EQ(wav->format, 1);
-  EXPECT_EQ(wav->channels, 2);
-  EXPECT_EQ(wav->rate, 44100);
-  EXPECT_EQ(wav->bits, 16);
+  EXPECT_TRUE(wav->format == 1 && wav->channels == 2 && wav->rate == 44100 && wav->bits == 16);
   EXPECT_EQ(wav->frames, 3u);
   EXPECT_EQ(U16(b, 44 + 2), 1000u);
   EXPECT_EQ(U16(b, 44 + 4), 0x10000u - 1000);
   EXPECT_EQ(U16(b, 44 + 8), 0x8000u);
 
-  auto mono = assettest::ParseWav(EncodeWav({}, 1, 22050), error);
-  ASSERT_TRUE(mono) << error;
-  EXPECT_EQ(mono->frames, 0u);
+  auto empty = assettest::ParseWav(EncodeWav({}, 1, 22050), error);
+  ASSERT_TRUE(empty) << error;
+  EXPECT_EQ(empty->frames, 0u);
 }
 
 TEST(ForgeCache, RoundTripsAndDropsADamagedFile) {

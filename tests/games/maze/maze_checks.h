@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
-#include <queue>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -19,71 +19,73 @@ struct ScriptedDraws {
   maze::RandomDraw Source() {
     return [this](std::int16_t lo, std::int16_t hi) {
       asked.emplace_back(lo, hi);
-      if (script.empty()) return double(fallback);
-      const int value = script.front();
-      script.pop_front();
+      const int value = script.empty() ? fallback : script.front();
+      if (!script.empty()) script.pop_front();
       return double(value);
     };
   }
 };
 
-// Wall pairs removed between neighbours (each counted once).
-inline int OpenPairs(const maze::MazeModel& m) {
-  int open = 0;
+// Neighbouring cells (numbered row by row) with the wall between them removed.
+inline std::set<std::pair<int, int>> OpenCellPairs(const maze::MazeModel& m) {
+  std::set<std::pair<int, int>> open;
   for (int y = 0; y < m.rows; ++y) {
     for (int x = 0; x < m.columns; ++x) {
-      if (x + 1 < m.columns && !m.cells[y][x].wall[maze::East]) ++open;
-      if (y + 1 < m.rows && !m.cells[y][x].wall[maze::South]) ++open;
+      const int here = y * m.columns + x;
+      if (x + 1 < m.columns && !m.cells[y][x].wall[maze::East]) open.emplace(here, here + 1);
+      if (y + 1 < m.rows && !m.cells[y][x].wall[maze::South]) open.emplace(here, here + m.columns);
     }
   }
   return open;
-}
-
-// Cells reachable from (0, 0) through open sides.
-inline int ReachableCells(const maze::MazeModel& m) {
-  std::vector<std::vector<bool>> seen(m.rows, std::vector<bool>(m.columns, false));
-  std::queue<std::pair<int, int>> todo;
-  todo.emplace(0, 0);
-  seen[0][0] = true;
-  int count = 0;
-  while (!todo.empty()) {
-    const auto [x, y] = todo.front();
-    todo.pop();
-    ++count;
-    for (int d = 0; d < 4; ++d) {
-      if (m.Blocked(x, y, d)) continue;
-      const int nx = x + maze::DirectionX[d];
-      const int ny = y + maze::DirectionY[d];
-      if (m.Inside(nx, ny) && !seen[ny][nx]) {
-        seen[ny][nx] = true;
-        todo.emplace(nx, ny);
-      }
-    }
-  }
-  return count;
 }
 
 // Every side between two cells has the same wall flag seen from both cells.
 inline bool WallsMirrored(const maze::MazeModel& m) {
   for (int y = 0; y < m.rows; ++y) {
     for (int x = 0; x < m.columns; ++x) {
-      if (x + 1 < m.columns &&
-          m.cells[y][x].wall[maze::East] != m.cells[y][x + 1].wall[maze::West]) {
-        return false;
-      }
-      if (y + 1 < m.rows &&
-          m.cells[y][x].wall[maze::South] != m.cells[y + 1][x].wall[maze::North]) {
-        return false;
+      for (const int d : {maze::East, maze::South}) {
+        const int nx = x + maze::DirectionX[d], ny = y + maze::DirectionY[d];
+        if (m.Inside(nx, ny) && m.cells[y][x].wall[d] != m.cells[ny][nx].wall[maze::Opposite(d)]) {
+          return false;
+        }
       }
     }
   }
   return true;
 }
 
-// Connected with exactly cells - 1 open pairs: one way between any two cells.
+// The open pairs join all cells without a cycle: one way between any two cells.
 inline bool IsSpanningTree(const maze::MazeModel& m) {
-  const int cells = m.columns * m.rows;
-  return OpenPairs(m) == cells - 1 && ReachableCells(m) == cells;
+  std::vector<int> root(m.columns * m.rows);
+  for (std::size_t i = 0; i < root.size(); ++i) root[i] = int(i);
+  const auto find = [&](int a) {
+    while (root[a] != a) a = root[a] = root[root[a]];
+    return a;
+  };
+  const auto open = OpenCellPairs(m);
+  for (const auto& [a, b] : open) {
+    if (find(a) == find(b)) return false;
+    root[find(a)] = find(b);
+  }
+  return open.size() + 1 == root.size();
+}
+
+// Steps along the path marks from the figure to the target; -1 when they lead elsewhere or
+// through a wall, or when a cell off the way (the target too) is marked.
+inline int MarkedWayLength(const maze::MazeModel& m) {
+  int marked = 0;
+  for (const auto& row : m.cells) {
+    for (const auto& cell : row) marked += cell.pathDirection != maze::NotOnPath;
+  }
+  int x = m.figureX, y = m.figureY;
+  for (int steps = 0; steps <= marked; ++steps) {
+    if (x == m.targetX && y == m.targetY) return steps == marked ? steps : -1;
+    const int d = m.cells[y][x].pathDirection;
+    if (d == maze::NotOnPath || m.Blocked(x, y, d)) return -1;
+    x += maze::DirectionX[d];
+    y += maze::DirectionY[d];
+  }
+  return -1;
 }
 
 }  // namespace maze_test
