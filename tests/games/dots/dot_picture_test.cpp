@@ -3,6 +3,8 @@
 #include "games/dots/dot_picture.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <unistd.h>
 
 #include <filesystem>
@@ -271,11 +273,20 @@ TEST(ShippedDotPictures, AreReadableAndPlayable) {
     EXPECT_FALSE(p.imageFile.empty());
     EXPECT_FALSE(p.maskFile.empty());
     EXPECT_TRUE(p.pictureWidth > 0 && p.pictureHeight > 0 && p.animTicks > 0) << Summary(p);
-    for (const auto& [x, y] : Pairs(p)) {
-      EXPECT_TRUE(x >= 0 && x < 800 && y >= 0 && y < 600) << x << "," << y;
+    // A child can tell the dots apart: 8 to 30 of them, none within two of the largest hit
+    // radius (30) of another, all on the field and clear of the buttons in the corner.
+    const auto dots = Pairs(p);
+    EXPECT_TRUE(dots.size() >= 8 && dots.size() <= 30) << dots.size();
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+      const auto [x, y] = dots[i];
+      EXPECT_TRUE(x >= 0 && x <= 770 && y >= 0 && y <= 560) << x << "," << y;
+      EXPECT_FALSE(x > 660 && y > 460) << x << "," << y;
+      for (std::size_t j = i + 1; j < dots.size(); ++j) {
+        EXPECT_GE(std::hypot(x - dots[j].first, y - dots[j].second), 60.0) << i << " " << j;
+      }
     }
   }
-  if (count == 0) GTEST_SKIP() << "no dot pictures in " << folder;
+  EXPECT_GE(count, 10);
 }
 
 }  // namespace
