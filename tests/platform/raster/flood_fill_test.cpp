@@ -25,6 +25,7 @@ void RefFill(Surface& s, int x, int y, Colour match, Colour fill) {
   }
 }
 
+// Random blue walls on white: areas touching only at corners stay apart.
 TEST(FloodFill, MatchesBreadthFirstFillOnRandomPictures) {
   std::mt19937 rng(21);
   for (int round = 0; round < 400; ++round) {
@@ -42,38 +43,33 @@ TEST(FloodFill, MatchesBreadthFirstFillOnRandomPictures) {
   }
 }
 
-// A blue ring with a white hole, and white pixels touching only at corners.
-TEST(FloodFill, KeepsUnconnectedAreasApart) {
+// A blue ring on white: a fill inside stays inside and one outside stays outside; a start off
+// the picture or not of the colour to match, or a fill in the same colour, changes nothing.
+TEST(FloodFill, ConnectedAndUnconnectedAreasOfARing) {
   Surface ring(21, 21, ToPixel(kWhite));
+  int hole = 0, wall = 0;
   for (int i = 0; i < 21 * 21; ++i) {
     const int d2 = (i % 21 - 10) * (i % 21 - 10) + (i / 21 - 10) * (i / 21 - 10);
-    if (d2 >= 16 && d2 <= 49) ring.data()[i] = ToPixel(kBlue);
+    if (d2 >= 16 && d2 <= 49) ring.data()[i] = ToPixel(kBlue), ++wall;
+    hole += d2 < 16;
   }
-  Surface inside = ring, outside = ring;
-  FloodFill(inside, 10, 10, kWhite, kRed);
-  EXPECT_TRUE(GetPixel(inside, 13, 10) == kRed && GetPixel(inside, 0, 0) == kWhite);
-  FloodFill(outside, 0, 0, kWhite, kRed);
-  EXPECT_TRUE(GetPixel(outside, 10, 10) == kWhite && GetPixel(outside, 20, 20) == kRed);
-  EXPECT_EQ(test::CountPixels(outside, ToPixel(kBlue)), test::CountPixels(ring, ToPixel(kBlue)));
-
-  Surface corners(4, 4, ToPixel(kBlue));
-  SetPixel(corners, 1, 1, kWhite);
-  SetPixel(corners, 2, 2, kWhite);
-  SetPixel(corners, 0, 2, kWhite);
-  FloodFill(corners, 1, 1, kWhite, kRed);
-  EXPECT_EQ(test::CountPixels(corners, ToPixel(kRed)), 1);
-}
-
-TEST(FloodFill, NothingHappensWithoutAMatchingStart) {
-  std::mt19937 rng(2);
-  Surface s = test::RandomSurface(10, 10, rng);
-  SetPixel(s, 4, 4, kWhite);
-  const Surface before = s;
-  FloodFill(s, 4, 4, kWhite, kWhite);  // same colour: must end and change nothing
-  FloodFill(s, -1, 4, kWhite, kRed);
-  FloodFill(s, 4, 10, kWhite, kRed);
-  FloodFill(s, 5, 5, Rgb(1, 2, 3), kRed);  // not the colour at the start
-  EXPECT_TRUE(SamePixels(s, before));
+  struct Case {
+    int x, y;
+    Colour match, fill;
+    int filled;
+  };
+  for (const Case& c : {Case{10, 10, kWhite, kRed, hole},
+                        {0, 0, kWhite, kRed, 441 - hole - wall},
+                        {10, 10, kWhite, kWhite, 0},
+                        {-1, 4, kWhite, kRed, 0},
+                        {4, 21, kWhite, kRed, 0},
+                        {10, 4, kWhite, kRed, 0}}) {
+    Surface s = ring, want = ring;
+    FloodFill(s, c.x, c.y, c.match, c.fill);
+    RefFill(want, c.x, c.y, c.match, c.fill);
+    EXPECT_TRUE(SamePixels(s, want)) << c.x << "," << c.y;
+    EXPECT_EQ(test::CountPixels(s, ToPixel(kRed)), c.filled) << c.x << "," << c.y;
+  }
 }
 
 TEST(FloodFill, WholeScreenAndAWindingCorridor) {

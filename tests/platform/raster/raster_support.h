@@ -1,11 +1,9 @@
 // Small helpers shared by the raster tests.
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <random>
-#include <string>
 
 #include "platform/surface.h"
 
@@ -37,25 +35,5 @@ inline ::testing::AssertionResult SamePixels(const Surface& a, const Surface& b)
 inline int CountPixels(const Surface& s, std::uint32_t pixel) {
   return static_cast<int>(std::count(s.data(), s.data() + s.width() * s.height(), pixel));
 }
-
-// A fresh folder below the system's temporary folder, removed again with the object.
-class TempFolder {
- public:
-  TempFolder()
-      : path_(std::filesystem::temp_directory_path() /
-              ("kidplay-raster-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace platform::test

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::uint32_t kPaper = 0x204060;
 
-TEST(Text, DrawsInsideItsExtentTheSameEveryTime) {
+TEST(Text, DrawsInsideItsMeasuredExtentTheSameEveryTime) {
   Surface s(300, 80, kPaper), again(300, 80, kPaper);
   const TextExtent e = DrawText(s, 20, 10, "Kidplay 123", 24, false, kWhite);
   DrawText(again, 20, 10, "Kidplay 123", 24, false, kWhite);
@@ -28,6 +28,15 @@ TEST(Text, DrawsInsideItsExtentTheSameEveryTime) {
     ASSERT_TRUE(x >= 20 && x < 20 + e.width && y >= 10 && y < 10 + e.height) << x << "," << y;
   }
   EXPECT_GT(inked, 200);
+
+  const TextExtent regular = MeasureText("Domino", 20, false),
+                   big = MeasureText("Domino", 40, false);
+  EXPECT_GT(MeasureText("Domino", 20, true).width, regular.width);  // bold
+  EXPECT_TRUE(big.width > regular.width * 3 / 2 && big.height > regular.height * 3 / 2);
+  Surface empty(50, 30, kPaper);
+  EXPECT_EQ(DrawText(empty, 0, 0, "", 20, false, kWhite).width, 0);
+  EXPECT_EQ(DrawText(empty, 0, 0, "abc", 0, false, kWhite).width, 0);
+  EXPECT_EQ(test::CountPixels(empty, kPaper), 50 * 30);
 }
 
 // Red on blue: each pixel is a mix of the two, so red and blue always add up to 255.
@@ -42,17 +51,6 @@ TEST(Text, BlendsTheGlyphEdgesBetweenPictureAndColour) {
     reds.insert(red);
   }
   EXPECT_TRUE(reds.count(255) && reds.size() > 10u);  // solid strokes and smooth edges
-}
-
-TEST(Text, SizesOfBoldLargerAndEmptyText) {
-  const TextExtent regular = MeasureText("Domino", 20, false);
-  EXPECT_GT(MeasureText("Domino", 20, true).width, regular.width);
-  const TextExtent big = MeasureText("Domino", 40, false);
-  EXPECT_TRUE(big.width > regular.width * 3 / 2 && big.height > regular.height * 3 / 2);
-  Surface s(50, 30, kPaper);
-  EXPECT_EQ(DrawText(s, 0, 0, "", 20, false, kWhite).width, 0);
-  EXPECT_EQ(DrawText(s, 0, 0, "abc", 0, false, kWhite).width, 0);
-  EXPECT_EQ(test::CountPixels(s, kPaper), 50 * 30);
 }
 
 TEST(Text, ClippedLikeTheVisiblePartOfALargerPicture) {

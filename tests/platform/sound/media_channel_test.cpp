@@ -6,9 +6,6 @@
 
 namespace {
 
-using platform::SoundSystem;
-using soundtest::FakeClock;
-using soundtest::TempDir;
 using soundtest::ToneWav;
 
 bool IsNumber(const std::string& s) {
@@ -30,6 +27,7 @@ class MediaChannel : public ::testing::Test {
     const int rc = Send("status " + alias + " " + item);
     return rc == 0 ? reply_ : "(error " + std::to_string(rc) + ": " + reply_ + ")";
   }
+  // Both status requests fail without a number in the reply.
   bool Closed(const std::string& alias) {
     for (const char* item : {"length", "position"}) {
       reply_ = "1";
@@ -38,32 +36,46 @@ class MediaChannel : public ::testing::Test {
     return true;
   }
 
-  TempDir dir_;
-  FakeClock clock_;
-  SoundSystem sound_{clock_.Hooks(dir_), false};
+  soundtest::TempDir dir_;
+  soundtest::FakeClock clock_;
+  platform::SoundSystem sound_{clock_.Hooks(dir_), false};
   std::string reply_;
 };
 
 TEST_F(MediaChannel, LengthAndPositionFollowTheClockFromPlay) {
-  ASSERT_EQ(Send("close all"), 0);
+  ASSERT_EQ(Send("close all"), 0);  // nothing open is not an error
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav TYPE waveaudio  ALIAS myAudio"), 0);
   EXPECT_EQ(Status("myAudio", "length"), "1500");
   clock_.now += 300;
   EXPECT_EQ(Status("myAudio", "position"), "0");  // not played yet
   ASSERT_EQ(Send("play myAudio"), 0);
   EXPECT_EQ(Status("myAudio", "position"), "0");
-  clock_.now += 400;
-  EXPECT_EQ(Status("myAudio", "position"), "400");
-  clock_.now += 1099;
-  EXPECT_EQ(Status("myAudio", "position"), "1499");
-  clock_.now += 1;
-  EXPECT_EQ(Status("myAudio", "position"), "1500");
-  clock_.now += 60000;
-  EXPECT_EQ(Status("myAudio", "position"), "1500");  // never past the end
+  for (const auto& [ms, position] : {std::pair{400, "400"},
+                                     {1099, "1499"},
+                                     {1, "1500"},
+                                     {60000, "1500"}}) {  // never past the end
+    clock_.now += ms;
+    EXPECT_EQ(Status("myAudio", "position"), position);
+  }
   EXPECT_EQ(Status("myAudio", "length"), "1500");
+  // Stop holds the position; every play starts again from the beginning.
+  ASSERT_EQ(Send("play myAudio"), 0);
+  clock_.now += 700;
+  ASSERT_EQ(Send("stop myAudio"), 0);
+  clock_.now += 5000;
+  EXPECT_EQ(Status("myAudio", "position"), "700");
+  ASSERT_EQ(Send("play myAudio"), 0);
+  clock_.now += 20;
+  EXPECT_EQ(Status("myAudio", "position"), "20");
+  ASSERT_EQ(Send("play myAudio"), 0);  // while playing, too
+  EXPECT_EQ(Status("myAudio", "position"), "0");
+  EXPECT_EQ(Send("stop all"), 0);
+  clock_.now += 100;
+  EXPECT_EQ(Status("myAudio", "position"), "0");
+  EXPECT_NE(Send("stop nothing"), 0);
 }
 
-TEST_F(MediaChannel, KeywordsAndAliasesIgnoreLetterCaseAndExtraBlanks) {
+TEST_F(MediaChannel, KeywordsAndNamesIgnoreLetterCaseBlanksMayBeQuoted) {
   ASSERT_EQ(Send("  OPEN   Sfx\\MusicGame\\Cheers.wav type WaveAudio alias MyAudio "), 0);
   EXPECT_EQ(Status("MYAUDIO", "LENGTH"), "400");
   EXPECT_EQ(Send("Play   myaudio"), 0);
@@ -72,114 +84,73 @@ TEST_F(MediaChannel, KeywordsAndAliasesIgnoreLetterCaseAndExtraBlanks) {
   EXPECT_EQ(reply_, "50");
   EXPECT_EQ(Send("Close MYAUDIO"), 0);
   EXPECT_TRUE(Closed("myAudio"));
-}
 
-TEST_F(MediaChannel, AQuotedFileNameMayHoldBlanks) {
   ASSERT_EQ(Send("open \"Sfx\\My Song.wav\" type waveaudio alias song"), 0);
   EXPECT_EQ(Status("song", "length"), "250");
   EXPECT_NE(Send("open \"Sfx\\My Song.wav type waveaudio alias other"), 0);  // unclosed quote
   EXPECT_NE(Send("open Sfx\\My Song.wav type waveaudio alias other"), 0);
   EXPECT_TRUE(Closed("other"));
-}
-
-TEST_F(MediaChannel, WithoutAnAliasTheFileNameNamesTheDevice) {
+  // Without an alias the file name names the device.
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Cheers.wav"), 0);
   EXPECT_EQ(Status("SFX\\MusicGame\\cheers.WAV", "length"), "400");
 }
 
-TEST_F(MediaChannel, CloseAllClosesEveryAliasAndStatusThenFails) {
+TEST_F(MediaChannel, AliasesAreOpenedOnceAndClosedOneByOneOrAll) {
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav TYPE waveaudio  ALIAS myAudio"), 0);
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Cheers.wav TYPE waveaudio ALIAS cheer"), 0);
-  ASSERT_EQ(Send("play myAudio"), 0);
+  EXPECT_NE(Send("open Sfx\\MusicGame\\Cheers.wav alias MYAUDIO"), 0);  // in use
+  EXPECT_EQ(Status("myAudio", "length"), "1500");
   ASSERT_EQ(Send("play cheer"), 0);
-  ASSERT_EQ(Send("close all"), 0);
+  clock_.now += 10;
+  EXPECT_EQ(Send("close myAudio"), 0);
   EXPECT_TRUE(Closed("myAudio"));
-  EXPECT_TRUE(Closed("cheer"));
+  EXPECT_EQ(Status("cheer", "position"), "10");
+  EXPECT_NE(Send("close myAudio"), 0);
+  ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav TYPE waveaudio  ALIAS myAudio"), 0);
+  ASSERT_EQ(Send("play myAudio"), 0);
+  ASSERT_EQ(Send("close all"), 0);
+  EXPECT_TRUE(Closed("myAudio") && Closed("cheer"));
   EXPECT_NE(Send("play myAudio"), 0);
-  EXPECT_EQ(Send("close all"), 0);  // nothing open is not an error
-  // The alias can be opened again, with another file.
+  // The alias can be opened again, with another file; a file that cannot be opened leaves
+  // nothing under the alias.
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Cheers.wav TYPE waveaudio  ALIAS myAudio"), 0);
   EXPECT_EQ(Status("myAudio", "length"), "400");
-}
-
-TEST_F(MediaChannel, ClosingOneAliasLeavesTheOthers) {
-  ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav alias a"), 0);
-  ASSERT_EQ(Send("open Sfx\\MusicGame\\Cheers.wav alias b"), 0);
-  ASSERT_EQ(Send("play b"), 0);
-  clock_.now += 10;
-  EXPECT_EQ(Send("close a"), 0);
-  EXPECT_TRUE(Closed("a"));
-  EXPECT_EQ(Status("b", "position"), "10");
-  EXPECT_NE(Send("close a"), 0);
-}
-
-TEST_F(MediaChannel, AFileThatCannotBeOpenedLeavesNothingUnderTheAlias) {
+  ASSERT_EQ(Send("close all"), 0);
   for (const char* file : {"Sfx\\Missing.wav", "Sfx\\Broken.wav"}) {
-    SCOPED_TRACE(file);
-    EXPECT_NE(Send(std::string("open ") + file + " TYPE waveaudio  ALIAS myAudio"), 0);
-    EXPECT_TRUE(Closed("myAudio"));
-    EXPECT_NE(Send("play myAudio"), 0);
+    EXPECT_NE(Send(std::string("open ") + file + " TYPE waveaudio  ALIAS myAudio"), 0) << file;
+    EXPECT_TRUE(Closed("myAudio")) << file;
+    EXPECT_NE(Send("play myAudio"), 0) << file;
   }
 }
 
-TEST_F(MediaChannel, AnAliasInUseIsNotOpenedTwice) {
-  ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav alias myAudio"), 0);
-  EXPECT_NE(Send("open Sfx\\MusicGame\\Cheers.wav alias MYAUDIO"), 0);
-  EXPECT_EQ(Status("myAudio", "length"), "1500");
-}
-
-TEST_F(MediaChannel, StopHoldsThePositionAndPlayStartsAgainFromTheBeginning) {
-  ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav alias m"), 0);
-  ASSERT_EQ(Send("play m"), 0);
-  clock_.now += 700;
-  ASSERT_EQ(Send("stop m"), 0);
-  clock_.now += 5000;
-  EXPECT_EQ(Status("m", "position"), "700");
-  ASSERT_EQ(Send("play m"), 0);
-  clock_.now += 20;
-  EXPECT_EQ(Status("m", "position"), "20");
-  ASSERT_EQ(Send("play m"), 0);  // a second play restarts too
-  EXPECT_EQ(Status("m", "position"), "0");
-  EXPECT_EQ(Send("stop all"), 0);
-  clock_.now += 100;
-  EXPECT_EQ(Status("m", "position"), "0");
-  EXPECT_NE(Send("stop nothing"), 0);
-}
-
-TEST_F(MediaChannel, MalformedOrUnknownCommandsFail) {
+TEST_F(MediaChannel, MalformedOrUnknownCommandsFailWithoutANumber) {
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav alias m"), 0);
   for (const char* command :
        {"", "   ", "pause m", "status m", "status m mode", "status m length extra", "play",
         "play m now", "close", "open", "open Sfx\\MusicGame\\Cheers.wav type cdaudio alias c",
         "open Sfx\\MusicGame\\Cheers.wav alias", "open Sfx\\MusicGame\\Cheers.wav shareable",
-        "open Sfx\\MusicGame\\Cheers.wav alias all", "status \"m length"}) {
-    SCOPED_TRACE(command);
+        "open Sfx\\MusicGame\\Cheers.wav alias all", "status \"m length", "status x length"}) {
     reply_ = "x";
-    EXPECT_NE(Send(command), 0);
-    EXPECT_FALSE(IsNumber(reply_));
+    EXPECT_NE(Send(command), 0) << command;
+    EXPECT_FALSE(IsNumber(reply_)) << command;
   }
-  EXPECT_TRUE(Closed("c"));
-  EXPECT_TRUE(Closed("all"));
+  EXPECT_TRUE(Closed("c") && Closed("all"));
   EXPECT_EQ(Status("m", "length"), "1500");  // still open and unchanged
-}
-
-TEST_F(MediaChannel, StatusWithoutAReplyBufferStillAnswers) {
-  ASSERT_EQ(Send("open Sfx\\MusicGame\\Song0.wav alias m"), 0);
+  // Without a reply buffer status still answers.
   EXPECT_EQ(sound_.SendCommand("status m length", nullptr), 0);
   EXPECT_NE(sound_.SendCommand("status x length", nullptr), 0);
 }
 
 TEST_F(MediaChannel, MediaAndWaveChannelsAreIndependent) {
+  namespace F = platform::SoundFlags;
   dir_.Write("Sfx\\Loop.wav", ToneWav(100));
-  ASSERT_EQ(
-      sound_.PlaySound("Sfx\\Loop.wav", platform::SoundFlags::kAsync | platform::SoundFlags::kLoop),
-      1);
+  ASSERT_EQ(sound_.PlaySound("Sfx\\Loop.wav", F::kAsync | F::kLoop), 1);
   ASSERT_EQ(Send("open Sfx\\MusicGame\\Cheers.wav TYPE waveaudio  ALIAS myAudio"), 0);
   ASSERT_EQ(Send("play myAudio"), 0);
   clock_.now += 100;
-  ASSERT_EQ(sound_.PlaySound("Sfx\\MusicGame\\Song0.wav", platform::SoundFlags::kSync), 1);
+  ASSERT_EQ(sound_.PlaySound("Sfx\\MusicGame\\Song0.wav", F::kSync), 1);
   EXPECT_EQ(Status("myAudio", "position"), "400");  // 1.6 s passed in the synchronous sound
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Loop.wav", 9), 1);
+  ASSERT_EQ(sound_.PlaySound("Sfx\\Loop.wav", F::kAsync | F::kLoop), 1);
   EXPECT_EQ(Send("close all"), 0);
   clock_.now += 10000;
   EXPECT_TRUE(sound_.WavePlaying());

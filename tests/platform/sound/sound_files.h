@@ -1,7 +1,9 @@
-// Test files written byte by byte: WAV clips, ".cur" cursors, and a temporary folder for them.
+// Test files written byte by byte (WAV clips and the pieces of ".cur" files), a temporary
+// folder for them, and a clock the test moves.
 #pragma once
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -25,9 +27,6 @@ inline void Put32(Bytes& b, std::uint32_t v) {
   Put16(b, v & 0xFFFF);
   Put16(b, v >> 16);
 }
-inline void PutTag(Bytes& b, const char* tag) {
-  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(tag[i]));
-}
 
 struct WavFormat {
   std::uint16_t tag = 1;  // PCM
@@ -39,29 +38,24 @@ struct WavFormat {
 // A WAV file holding `data` as its samples. `declaredData` overrides the data chunk's size.
 inline Bytes MakeWav(const WavFormat& f, const Bytes& data,
                      std::optional<std::uint32_t> declaredData = std::nullopt) {
-  Bytes b;
-  PutTag(b, "RIFF");
-  Put32(b, static_cast<std::uint32_t>(4 + 8 + 16 + 8 + data.size()));
-  PutTag(b, "WAVE");
-  PutTag(b, "fmt ");
-  Put32(b, 16);
-  Put16(b, f.tag);
-  Put16(b, f.channels);
-  Put32(b, f.rate);
   const std::uint32_t block = f.channels * f.bits / 8;
+  Bytes b{'R', 'I', 'F', 'F'};
+  Put32(b, static_cast<std::uint32_t>(4 + 8 + 16 + 8 + data.size()));
+  b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0});
+  Put32(b, f.tag | f.channels << 16);
+  Put32(b, f.rate);
   Put32(b, f.rate * block);
-  Put16(b, block);
-  Put16(b, f.bits);
-  PutTag(b, "data");
+  Put32(b, block | f.bits << 16);
+  b.insert(b.end(), {'d', 'a', 't', 'a'});
   Put32(b, declaredData.value_or(static_cast<std::uint32_t>(data.size())));
   b.insert(b.end(), data.begin(), data.end());
   return b;
 }
 
-// 16-bit mono samples, `frames` of them, each from `sample(i)`.
-inline Bytes Pcm16(std::size_t frames, const std::function<std::int16_t(std::size_t)>& sample) {
+// 16-bit samples, `count` of them, each from `sample(i)`.
+inline Bytes Pcm16(std::size_t count, const std::function<std::int16_t(std::size_t)>& sample) {
   Bytes b;
-  for (std::size_t i = 0; i < frames; ++i) Put16(b, static_cast<std::uint16_t>(sample(i)));
+  for (std::size_t i = 0; i < count; ++i) Put16(b, static_cast<std::uint16_t>(sample(i)));
   return b;
 }
 
@@ -75,9 +69,9 @@ inline Bytes ToneWav(int ms, std::int16_t level = 1000) {
 // A folder of its own below the system's temporary folder, removed again at the end.
 class TempDir {
  public:
-  explicit TempDir(std::string_view name) {
-    path_ = std::filesystem::temp_directory_path() /
-            ("kidplay-sound-" + std::string(name) + "-" + std::to_string(::getpid()));
+  explicit TempDir(std::string_view name)
+      : path_(std::filesystem::temp_directory_path() /
+              ("kidplay-sound-" + std::string(name) + "-" + std::to_string(::getpid()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
@@ -85,23 +79,19 @@ class TempDir {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  const std::filesystem::path& path() const { return path_; }
 
-  // Writes `bytes` to the program-style relative name ("Sfx\A.wav").
+  // The file of a program-style relative name ("Sfx\A.wav").
+  std::filesystem::path Resolve(std::string_view name) const {
+    std::string rel(name);
+    std::replace(rel.begin(), rel.end(), '\\', '/');
+    return path_ / rel;
+  }
   void Write(std::string_view name, const Bytes& bytes) const {
     const std::filesystem::path file = Resolve(name);
     std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-  }
-
-  std::filesystem::path Resolve(std::string_view name) const {
-    std::string rel(name);
-    for (char& c : rel) {
-      if (c == '\\') c = '/';
-    }
-    return path_ / rel;
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
 
  private:

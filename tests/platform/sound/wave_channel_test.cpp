@@ -11,8 +11,10 @@ namespace {
 using platform::SoundSystem;
 namespace F = platform::SoundFlags;
 using soundtest::FakeClock;
+using soundtest::MakeWav;
 using soundtest::TempDir;
 using soundtest::ToneWav;
+using Waits = std::vector<std::int64_t>;
 
 constexpr std::uint32_t kLoop = F::kAsync | F::kLoop;                     // 9
 constexpr std::uint32_t kFileLoop = F::kFilename | F::kLoop | F::kAsync;  // 131081
@@ -28,170 +30,139 @@ class WaveChannel : public ::testing::Test {
     dir_.Write("Sfx\\Silence.wav", ToneWav(100, 0));
     dir_.Write("Sfx\\Broken.wav", soundtest::Bytes{'R', 'I', 'F', 'F', 1, 2, 3});
   }
-  void Pass(std::int64_t ms) { clock_.now += ms; }
+  int Play(const char* file, std::uint32_t flags) { return sound_.PlaySound(file, flags); }
+  // True when the channel still plays after ms - 1 more milliseconds and is quiet one later.
+  bool EndsAfter(std::int64_t ms) {
+    clock_.now += ms - 1;
+    const bool before = sound_.WavePlaying();
+    clock_.now += 1;
+    return before && !sound_.WavePlaying();
+  }
 
   TempDir dir_;
   FakeClock clock_;
   SoundSystem sound_{clock_.Hooks(dir_), false};
 };
 
-TEST_F(WaveChannel, SyncPlaysForExactlyTheClipLengthAndKeepsTheChannelBusyMeanwhile) {
-  const std::int64_t start = clock_.now;
+TEST_F(WaveChannel, SyncWaitsTheClipLengthAndAsyncReplacesThePlayingSound) {
   bool playingDuringWait = false;
   clock_.duringWait = [&] { playingDuringWait = sound_.WavePlaying(); };
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Half.wav", F::kSync), 1);
-  EXPECT_EQ(clock_.waits, (std::vector<std::int64_t>{500}));
-  EXPECT_EQ(clock_.now, start + 500);
+  EXPECT_EQ(Play("Sfx\\Half.wav", F::kSync), 1);
+  EXPECT_EQ(clock_.waits, Waits{500});
   EXPECT_TRUE(playingDuringWait);
   EXPECT_FALSE(sound_.WavePlaying());
   EXPECT_FALSE(sound_.HasDevice());
-}
 
-TEST_F(WaveChannel, AsyncPlaysInTheBackgroundAndANewSoundReplacesIt) {
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Short.wav", F::kAsync), 1);
-  EXPECT_TRUE(clock_.waits.empty());
-  Pass(199);
-  EXPECT_TRUE(sound_.WavePlaying());
-  Pass(1);
-  EXPECT_FALSE(sound_.WavePlaying());
-
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Long.wav", F::kAsync), 1);
-  Pass(100);
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Short.wav", F::kAsync), 1);
-  Pass(199);
-  EXPECT_TRUE(sound_.WavePlaying());
-  Pass(1);  // the long sound alone would still play for 700 ms
-  EXPECT_FALSE(sound_.WavePlaying());
+  EXPECT_EQ(Play("Sfx\\Short.wav", F::kAsync), 1);
+  EXPECT_TRUE(EndsAfter(200));
+  ASSERT_EQ(Play("Sfx\\Long.wav", F::kAsync), 1);
+  clock_.now += 100;
+  ASSERT_EQ(Play("Sfx\\Short.wav", F::kAsync), 1);
+  EXPECT_TRUE(EndsAfter(200));  // the long sound alone would still play for 700 ms
+  EXPECT_EQ(clock_.waits, Waits{500});
 }
 
 TEST_F(WaveChannel, LoopsPlayUntilAnotherSoundReplacesThem) {
   for (std::uint32_t flags : {kLoop, kFileLoop}) {
     SCOPED_TRACE(flags);
-    EXPECT_EQ(sound_.PlaySound("Sfx\\Short.wav", flags), 1);
-    Pass(3600 * 1000);
+    EXPECT_EQ(Play("Sfx\\Short.wav", flags), 1);
+    clock_.now += 3600 * 1000;
     EXPECT_TRUE(sound_.WavePlaying());
     // Stopping all sounds plays the short silence over the loop.
-    EXPECT_EQ(sound_.PlaySound("Sfx\\Silence.wav", F::kAsync), 1);
-    Pass(99);
-    EXPECT_TRUE(sound_.WavePlaying());
-    Pass(1);
-    EXPECT_FALSE(sound_.WavePlaying());
+    EXPECT_EQ(Play("Sfx\\Silence.wav", F::kAsync), 1);
+    EXPECT_TRUE(EndsAfter(100));
   }
   // A synchronous sound also ends a loop, and the channel is quiet after it.
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Long.wav", kLoop), 1);
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Short.wav", F::kSync), 1);
+  ASSERT_EQ(Play("Sfx\\Long.wav", kLoop), 1);
+  EXPECT_EQ(Play("Sfx\\Short.wav", F::kSync), 1);
   EXPECT_FALSE(sound_.WavePlaying());
 }
 
 TEST_F(WaveChannel, NoStopLeavesAPlayingSoundAloneButPlaysWhenIdle) {
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Half.wav", F::kAsync), 1);
-  Pass(100);
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Long.wav", kNoStop), 0);
-  Pass(399);
-  EXPECT_TRUE(sound_.WavePlaying());
-  Pass(1);  // the first sound ended at its own length: the long one never started
-  EXPECT_FALSE(sound_.WavePlaying());
-
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Short.wav", kNoStop), 1);
-  Pass(199);
-  EXPECT_TRUE(sound_.WavePlaying());
-  Pass(1);
-  EXPECT_FALSE(sound_.WavePlaying());
-
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Short.wav", kLoop), 1);
-  Pass(10000);
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Long.wav", kNoStop), 0);
+  ASSERT_EQ(Play("Sfx\\Half.wav", F::kAsync), 1);
+  clock_.now += 100;
+  EXPECT_EQ(Play("Sfx\\Long.wav", kNoStop), 0);
+  EXPECT_TRUE(EndsAfter(400));  // the first sound ends at its own length
+  EXPECT_EQ(Play("Sfx\\Short.wav", kNoStop), 1);
+  EXPECT_TRUE(EndsAfter(200));
+  ASSERT_EQ(Play("Sfx\\Short.wav", kLoop), 1);
+  clock_.now += 10000;
+  EXPECT_EQ(Play("Sfx\\Long.wav", kNoStop), 0);
   EXPECT_TRUE(sound_.WavePlaying());
 }
 
 TEST_F(WaveChannel, NoWaitGivesUpOnlyWhileASynchronousSoundHoldsTheChannel) {
   int inside = -1;
-  clock_.duringWait = [&] { inside = sound_.PlaySound("Sfx\\Short.wav", kNoWait); };
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Half.wav", F::kSync), 1);
+  clock_.duringWait = [&] { inside = Play("Sfx\\Short.wav", kNoWait); };
+  ASSERT_EQ(Play("Sfx\\Half.wav", F::kSync), 1);
   EXPECT_EQ(inside, 0);
   clock_.duringWait = nullptr;
-
   // Background sounds do not make the channel busy.
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Long.wav", F::kAsync), 1);
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Short.wav", kNoWait), 1);
-  Pass(200);
-  EXPECT_FALSE(sound_.WavePlaying());
-}
+  ASSERT_EQ(Play("Sfx\\Long.wav", F::kAsync), 1);
+  EXPECT_EQ(Play("Sfx\\Short.wav", kNoWait), 1);
+  EXPECT_TRUE(EndsAfter(200));
 
-TEST(WaveChannelStillClock, NoWaitGivesUpUntilASynchronousSoundHasEndedOnTheClock) {
-  // A wait that lets no time pass: the synchronous sound is still sounding after it returns.
-  TempDir dir("still");
-  dir.Write("Sfx\\Half.wav", ToneWav(500));
-  dir.Write("Sfx\\Short.wav", ToneWav(200));
-  FakeClock clock;
-  SoundSystem::Hooks hooks = clock.Hooks(dir);
+  // A wait that lets no time pass: the synchronous sound still holds the channel after it
+  // returns, until it has ended on the clock.
+  SoundSystem::Hooks hooks = clock_.Hooks(dir_);
   hooks.wait = [](std::int64_t) {};
-  SoundSystem sound(hooks, false);
-  ASSERT_EQ(sound.PlaySound("Sfx\\Half.wav", F::kSync), 1);
-  EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", kNoWait), 0);
-  clock.now += 499;
-  EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", kNoWait), 0);
-  clock.now += 1;
-  EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", kNoWait), 1);
-  EXPECT_TRUE(sound.WavePlaying());
+  SoundSystem still(hooks, false);
+  ASSERT_EQ(still.PlaySound("Sfx\\Half.wav", F::kSync), 1);
+  EXPECT_EQ(still.PlaySound("Sfx\\Short.wav", kNoWait), 0);
+  clock_.now += 499;
+  EXPECT_EQ(still.PlaySound("Sfx\\Short.wav", kNoWait), 0);
+  clock_.now += 1;
+  EXPECT_EQ(still.PlaySound("Sfx\\Short.wav", kNoWait), 1);
+  EXPECT_TRUE(still.WavePlaying());
 }
 
 TEST_F(WaveChannel, AFailedPlayReturnsZeroAndLeavesTheCurrentSoundPlaying) {
-  ASSERT_EQ(sound_.PlaySound("Sfx\\Short.wav", kLoop), 1);
+  ASSERT_EQ(Play("Sfx\\Short.wav", kLoop), 1);
   for (const char* path : {"Sfx\\Missing.wav", "Sfx\\Broken.wav", "", "Sfx"}) {
-    SCOPED_TRACE(path);
     for (std::uint32_t flags : {F::kSync, F::kAsync, kLoop, kNoWait}) {
-      EXPECT_EQ(sound_.PlaySound(path, flags), 0);
+      EXPECT_EQ(Play(path, flags), 0) << path << " " << flags;
     }
   }
   EXPECT_TRUE(clock_.waits.empty());
-  Pass(5000);
+  clock_.now += 5000;
   EXPECT_TRUE(sound_.WavePlaying());
-}
-
-TEST_F(WaveChannel, AFileWrittenAfterAFailedPlayIsFoundLater) {
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Later.wav", F::kAsync), 0);
+  // A file written after a failed play is found later.
+  EXPECT_EQ(Play("Sfx\\Later.wav", F::kAsync), 0);
   dir_.Write("Sfx\\Later.wav", ToneWav(300));
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Later.wav", F::kSync), 1);
-  EXPECT_EQ(clock_.waits, (std::vector<std::int64_t>{300}));
+  EXPECT_EQ(Play("Sfx\\Later.wav", F::kSync), 1);
+  EXPECT_EQ(clock_.waits, Waits{300});
 }
 
 TEST_F(WaveChannel, LengthsComeFromEachFilesOwnRateAndFormat) {
-  using soundtest::MakeWav;
-  // 8-bit mono at 11025 Hz: 2205 frames = 200 ms.
+  // 8-bit mono at 11025 Hz: 2205 frames = 200 ms; 16-bit stereo at 44100 Hz: 33075 frames =
+  // 750 ms; 22050 Hz, 1000 frames: 45.35 ms, whole milliseconds.
   dir_.Write("Sfx\\Byte.wav", MakeWav({1, 1, 11025, 8}, soundtest::Bytes(2205, 0x80)));
-  // 16-bit stereo at 44100 Hz: 33075 frames = 750 ms.
   dir_.Write("Sfx\\Stereo.wav", MakeWav({1, 2, 44100, 16}, soundtest::Bytes(33075 * 4, 0)));
-  // 22050 Hz, 1000 frames: 45.35 ms, whole milliseconds.
   dir_.Write("Sfx\\Odd.wav", MakeWav({1, 1, 22050, 16}, soundtest::Bytes(2000, 0)));
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Byte.wav", F::kSync), 1);
-  EXPECT_EQ(sound_.PlaySound("Sfx\\Stereo.wav", F::kSync), 1);
-  EXPECT_EQ(sound_.PlaySound("Sfx/Odd.wav", F::kSync), 1);
-  EXPECT_EQ(clock_.waits, (std::vector<std::int64_t>{200, 750, 45}));
+  for (const char* file : {"Sfx\\Byte.wav", "Sfx\\Stereo.wav", "Sfx/Odd.wav"}) {
+    EXPECT_EQ(Play(file, F::kSync), 1) << file;
+  }
+  EXPECT_EQ(clock_.waits, (Waits{200, 750, 45}));
 }
 
 // SDL's dummy driver opens a device on any machine, an unknown driver opens none; the answers
 // are the same with a device, without one, and when opening one failed.
-TEST(SoundDevice, AnOpenDeviceGivesTheSameAnswersAsNone) {
-  TempDir dir("device");
-  dir.Write("Sfx\\Short.wav", ToneWav(200));
-  dir.Write("Sfx\\Song.wav", ToneWav(300));
+TEST_F(WaveChannel, AnOpenDeviceGivesTheSameAnswersAsNone) {
   struct Case {
     const char* driver;
-    bool useDevice;
-    bool opens;
+    bool useDevice, opens;
   };
   for (const Case& c : {Case{"dummy", true, true}, Case{"no-such-driver", true, false},
                         Case{"dummy", false, false}}) {
     SCOPED_TRACE(std::string(c.driver) + (c.useDevice ? " with device" : " without"));
     ::setenv("SDL_AUDIODRIVER", c.driver, 1);
     FakeClock clock;
-    SoundSystem sound(clock.Hooks(dir), c.useDevice);
+    SoundSystem sound(clock.Hooks(dir_), c.useDevice);
     EXPECT_EQ(sound.HasDevice(), c.opens);
     EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", F::kSync), 1);
-    EXPECT_EQ(clock.waits, (std::vector<std::int64_t>{200}));
+    EXPECT_EQ(clock.waits, Waits{200});
     EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", kLoop), 1);
-    EXPECT_EQ(sound.SendCommand("open Sfx\\Song.wav TYPE waveaudio  ALIAS myAudio", nullptr), 0);
+    EXPECT_EQ(sound.SendCommand("open Sfx\\Half.wav TYPE waveaudio  ALIAS myAudio", nullptr), 0);
     EXPECT_EQ(sound.SendCommand("play myAudio", nullptr), 0);
     clock.now += 120;
     std::string reply;
