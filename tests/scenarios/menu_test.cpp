@@ -1,6 +1,9 @@
 // The picture menu, driven as a child would drive it, through replay scripts.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "scenario.h"
@@ -194,7 +197,13 @@ TEST(Menu, ASecondCopyEndsAtOnceAndLeavesTheFirstAlone) {
   Scenario s;
   // The first copy idles in its menu for a long virtual time: long enough in real time too.
   s.Start("wait 200000\nkey Escape\nwait 10\n", "first");
-  ::usleep(200 * 1000);
+  // Wait until the first copy shows its menu, so it surely holds the lock.
+  for (int tries = 0; tries < 1000; ++tries) {
+    std::ifstream trace(s.dir() / "first.trace");
+    const std::string text((std::istreambuf_iterator<char>(trace)), {});
+    if (text.find("show MenuForm") != std::string::npos) break;
+    ::usleep(10 * 1000);
+  }
   const Result second = s.Run("wait 1000\nkey Escape\nwait 10\n", 0, {}, "second");
   const Result first = s.Wait("first");
   EXPECT_EQ(second.status, 0);
