@@ -245,10 +245,9 @@ void StripComment(std::string& line) {
   }
 }
 
-void ForEachWordLine(
-    const std::string& text, const std::string& name,
-    const std::function<void(const std::vector<std::string>& words, const std::string& where)>&
-        line) {
+void ForEachWordLine(const std::string& text, const std::string& name,
+                     const std::function<void(const std::vector<std::string>& words,
+                                              const std::string& where)>& line) {
   std::istringstream in(text);
   std::string raw;
   int number = 0;

@@ -60,10 +60,9 @@ void StripComment(std::string& line);
 
 // Calls `line` with the words of every line of `text` that has any once comments are dropped,
 // and with "NAME:NUMBER: ", the start of that line's error messages.
-void ForEachWordLine(
-    const std::string& text, const std::string& name,
-    const std::function<void(const std::vector<std::string>& words, const std::string& where)>&
-        line);
+void ForEachWordLine(const std::string& text, const std::string& name,
+                     const std::function<void(const std::vector<std::string>& words,
+                                              const std::string& where)>& line);
 
 // Lower-case copy, for comparing program paths.
 std::string Lower(std::string s);

@@ -174,8 +174,7 @@ double Envelope(const Voice& v, double time) {
 Recipe ParseRecipe(const std::string& text, const std::string& name) {
   Recipe r;
   std::map<std::string, bool> seen;
-  ForEachWordLine(text, name, [&](const std::vector<std::string>& words,
-                                  const std::string& where) {
+  ForEachWordLine(text, name, [&](const std::vector<std::string>& words, const std::string& where) {
     const std::string& key = words[0];
     if (key == "tone" || key == "noise") {
       r.voices.push_back(ParseVoice(words, where));

@@ -60,8 +60,8 @@ void BitBlt(platform::Surface& target, int x, int y, int w, int h, std::int32_t 
             int sy, platform::Rop rop);
 void BitBlt(std::int32_t target, int x, int y, int w, int h, std::int32_t source, int sx, int sy,
             platform::Rop rop);
-void StretchBlt(platform::Surface& target, int x, int y, int w, int h, std::int32_t source,
-                int sx, int sy, int sw, int sh, platform::Rop rop);
+void StretchBlt(platform::Surface& target, int x, int y, int w, int h, std::int32_t source, int sx,
+                int sy, int sw, int sh, platform::Rop rop);
 
 // Errors.
 void SetErrorContext(const std::string& context);

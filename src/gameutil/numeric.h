@@ -6,9 +6,13 @@
 namespace GameUtil {
 
 // Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4, -12.5 -> -12).
-inline std::int64_t RoundHalfEven(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
+inline std::int64_t RoundHalfEven(double v) {
+  return static_cast<std::int64_t>(std::nearbyint(v));
+}
 
 // Floor, as Int() does (-0.5 -> -1).
-inline std::int64_t FloorInt(double v) { return static_cast<std::int64_t>(std::floor(v)); }
+inline std::int64_t FloorInt(double v) {
+  return static_cast<std::int64_t>(std::floor(v));
+}
 
 }  // namespace GameUtil

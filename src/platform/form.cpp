@@ -15,7 +15,9 @@ Timer::Timer(Form& owner, int interval, std::function<void()> handler)
   owner_.runtime().AddTimer(this);
 }
 
-Timer::~Timer() { owner_.runtime().RemoveTimer(this); }
+Timer::~Timer() {
+  owner_.runtime().RemoveTimer(this);
+}
 
 void Timer::SetEnabled(bool enabled) {
   if (enabled && !enabled_) due_ = owner_.runtime().NowMs() + std::max(1, interval_);
@@ -62,7 +64,9 @@ void Form::Show() {
   Refresh();
 }
 
-void Form::ShowModal() { runtime_.RunModal(*this); }
+void Form::ShowModal() {
+  runtime_.RunModal(*this);
+}
 
 void Form::Hide() {
   if (!visible_) return;
@@ -95,7 +99,9 @@ void Form::Cls() {
   CurrentY = 0;
 }
 
-void Form::Line(int x1, int y1, int x2, int y2) { Line(x1, y1, x2, y2, ForeColor); }
+void Form::Line(int x1, int y1, int x2, int y2) {
+  Line(x1, y1, x2, y2, ForeColor);
+}
 
 void Form::Line(int x1, int y1, int x2, int y2, Colour c) {
   DrawLine(image_, x1, y1, x2, y2, std::max(1, DrawWidth), c);

@@ -11,9 +11,11 @@ std::optional<int> KeyCodeFromName(std::string_view name) {
     int code;
   };
   static constexpr Named kNamed[] = {
-      {"Escape", Keys::kEscape}, {"Enter", Keys::kEnter}, {"Space", Keys::kSpace},
-      {"Backspace", Keys::kBackspace}, {"Tab", Keys::kTab}, {"Left", Keys::kLeft},
-      {"Right", Keys::kRight}, {"Up", Keys::kUp}, {"Down", Keys::kDown}, {"F1", Keys::kF1},
+      {"Escape", Keys::kEscape}, {"Enter", Keys::kEnter},
+      {"Space", Keys::kSpace},   {"Backspace", Keys::kBackspace},
+      {"Tab", Keys::kTab},       {"Left", Keys::kLeft},
+      {"Right", Keys::kRight},   {"Up", Keys::kUp},
+      {"Down", Keys::kDown},     {"F1", Keys::kF1},
   };
   for (const auto& n : kNamed) {
     if (n.name == name) return n.code;

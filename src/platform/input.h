@@ -29,9 +29,19 @@ constexpr int kMiddle = 4;
 }  // namespace Buttons
 
 struct InputEvent {
-  enum class Kind { MouseMove, MouseDown, MouseUp, Click, DblClick, KeyDown, KeyUp, KeyPress, Quit };
+  enum class Kind {
+    MouseMove,
+    MouseDown,
+    MouseUp,
+    Click,
+    DblClick,
+    KeyDown,
+    KeyUp,
+    KeyPress,
+    Quit
+  };
   Kind kind = Kind::MouseMove;
-  int x = 0;        // canvas pixels (pointer events)
+  int x = 0;  // canvas pixels (pointer events)
   int y = 0;
   int button = 0;   // the button that changed (down/up), Buttons::*
   int buttons = 0;  // buttons held (move)

@@ -137,9 +137,9 @@ class Runtime {
   // Clock: real time counts from start-up; virtual time starts at a fixed value.
   std::int64_t startTicks_ = 0;
   std::int64_t virtualNow_ = 0;
-  std::int64_t lastPass_ = 0;      // when the last real-time loop pass began
+  std::int64_t lastPass_ = 0;  // when the last real-time loop pass began
   std::int64_t lastPresent_ = -1000;
-  bool presentPending_ = false;    // a refresh waits to be shown
+  bool presentPending_ = false;  // a refresh waits to be shown
 
   Script script_;
   std::deque<InputEvent> pending_;  // input of the current step, not yet handled

@@ -14,22 +14,35 @@ namespace {
 
 int KeyCodeOf(SDL_Keycode sym) {
   switch (sym) {
-    case SDLK_BACKSPACE: return Keys::kBackspace;
-    case SDLK_TAB: return Keys::kTab;
+    case SDLK_BACKSPACE:
+      return Keys::kBackspace;
+    case SDLK_TAB:
+      return Keys::kTab;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return Keys::kEnter;
-    case SDLK_ESCAPE: return Keys::kEscape;
-    case SDLK_SPACE: return Keys::kSpace;
-    case SDLK_LEFT: return Keys::kLeft;
-    case SDLK_UP: return Keys::kUp;
-    case SDLK_RIGHT: return Keys::kRight;
-    case SDLK_DOWN: return Keys::kDown;
-    case SDLK_DELETE: return Keys::kDelete;
+    case SDLK_KP_ENTER:
+      return Keys::kEnter;
+    case SDLK_ESCAPE:
+      return Keys::kEscape;
+    case SDLK_SPACE:
+      return Keys::kSpace;
+    case SDLK_LEFT:
+      return Keys::kLeft;
+    case SDLK_UP:
+      return Keys::kUp;
+    case SDLK_RIGHT:
+      return Keys::kRight;
+    case SDLK_DOWN:
+      return Keys::kDown;
+    case SDLK_DELETE:
+      return Keys::kDelete;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return Keys::kShift;
+    case SDLK_RSHIFT:
+      return Keys::kShift;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return Keys::kControl;
-    default: break;
+    case SDLK_RCTRL:
+      return Keys::kControl;
+    default:
+      break;
   }
   if (sym >= SDLK_F1 && sym <= SDLK_F12) return Keys::kF1 + static_cast<int>(sym - SDLK_F1);
   if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + static_cast<int>(sym - SDLK_a);
@@ -45,10 +58,14 @@ int ShiftOf(Uint16 mod) {
 
 int ButtonOf(Uint8 button) {
   switch (button) {
-    case SDL_BUTTON_LEFT: return Buttons::kLeft;
-    case SDL_BUTTON_RIGHT: return Buttons::kRight;
-    case SDL_BUTTON_MIDDLE: return Buttons::kMiddle;
-    default: return 0;
+    case SDL_BUTTON_LEFT:
+      return Buttons::kLeft;
+    case SDL_BUTTON_RIGHT:
+      return Buttons::kRight;
+    case SDL_BUTTON_MIDDLE:
+      return Buttons::kMiddle;
+    default:
+      return 0;
   }
 }
 
@@ -294,7 +311,9 @@ class SdlVideo final : public Video {
         }
       }
     }
-    const int index = pointerKind_ == Pointer::kHourglass ? 1 : pointerKind_ == Pointer::kCross ? 2 : 0;
+    const int index = pointerKind_ == Pointer::kHourglass ? 1
+                      : pointerKind_ == Pointer::kCross   ? 2
+                                                          : 0;
     if (systemCursors_[index]) SDL_SetCursor(systemCursors_[index]);
   }
 

@@ -26,7 +26,7 @@ bool DesktopIcons::SaveDesktopIcons() {
   const std::intptr_t count = windows_.SendMessage(list, kGetItemCount, 0, 0);
   if (count <= 0) return false;
   savedIconPlaces_.assign(static_cast<std::size_t>(count), IconPlace{});
-  auto store = [&](std::size_t i, const std::int32_t (&point)[2]) {
+  auto store = [&](std::size_t i, const std::int32_t(&point)[2]) {
     savedIconPlaces_[i].X = point[0];
     savedIconPlaces_[i].Y = point[1];
   };

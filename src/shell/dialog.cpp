@@ -53,7 +53,9 @@ Dialog::Dialog(platform::Runtime& runtime, std::string name, int width, int heig
   BackColor = kFace;
 }
 
-Dialog::~Dialog() { FreePictures(); }
+Dialog::~Dialog() {
+  FreePictures();
+}
 
 void Dialog::FreePictures() {
   for (Control& c : controls_) GameUtil::DeleteGeneratedDC(c.picture);
@@ -169,9 +171,8 @@ void Dialog::DrawControl(int index) {
     const double scale = fit >= 1 ? std::floor(fit) : fit;
     const int w = std::max(1, static_cast<int>(picture->width() * scale));
     const int h = std::max(1, static_cast<int>(picture->height() * scale));
-    GameUtil::StretchBlt(s, c.x + (c.width - w) / 2 + shift, c.y + (c.height - h) / 2 + shift, w,
-                         h, c.picture, 0, 0, picture->width(), picture->height(),
-                         platform::Rop::Copy);
+    GameUtil::StretchBlt(s, c.x + (c.width - w) / 2 + shift, c.y + (c.height - h) / 2 + shift, w, h,
+                         c.picture, 0, 0, picture->width(), picture->height(), platform::Rop::Copy);
   }
   if (index == focus_) {
     for (int x = c.x - 9; x < c.x + c.width + 9; x += 8) {
@@ -271,7 +272,9 @@ void Dialog::Form_KeyDown(int& keyCode, int shift) {
   }
 }
 
-void Dialog::Form_KeyUp(int&, int) { keyLatch_ = false; }
+void Dialog::Form_KeyUp(int&, int) {
+  keyLatch_ = false;
+}
 
 void Dialog::Form_QueryClose() {
   if (cancel_ >= 0) {
@@ -281,6 +284,8 @@ void Dialog::Form_QueryClose() {
   }
 }
 
-void Dialog::Form_Unload() { FreePictures(); }
+void Dialog::Form_Unload() {
+  FreePictures();
+}
 
 }  // namespace shell

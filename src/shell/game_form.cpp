@@ -14,7 +14,9 @@ GameForm::GameForm(platform::Runtime& runtime, platform::Form& menu, std::string
                    std::string section)
     : Form(runtime, std::move(formName)), menu_(menu), section_(std::move(section)) {}
 
-GameForm::~GameForm() { FreeAllSurfaces(); }
+GameForm::~GameForm() {
+  FreeAllSurfaces();
+}
 
 void GameForm::Form_QueryClose() {
   int key = platform::Keys::kEscape;
@@ -119,6 +121,8 @@ void PlaceholderGameForm::Form_KeyDown(int& keyCode, int) {
   if (keyCode == platform::Keys::kEscape) EndGame();
 }
 
-void PlaceholderGameForm::Form_KeyUp(int&, int) { keyLatch_ = false; }
+void PlaceholderGameForm::Form_KeyUp(int&, int) {
+  keyLatch_ = false;
+}
 
 }  // namespace shell

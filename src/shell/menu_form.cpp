@@ -24,7 +24,14 @@ struct IconPlace {
   int y;
 };
 constexpr std::array<IconPlace, kIconCount> kIconPlaces = {{
-    {150, 75}, {450, 75}, {50, 250}, {300, 250}, {550, 250}, {75, 425}, {300, 425}, {525, 425},
+    {150, 75},
+    {450, 75},
+    {50, 250},
+    {300, 250},
+    {550, 250},
+    {75, 425},
+    {300, 425},
+    {525, 425},
 }};
 
 // A single picture (and mask) at a place, drawn at scale 1 and visible.
@@ -61,7 +68,9 @@ MenuForm::MenuForm(platform::Runtime& runtime, GameCatalog catalog, DesktopIcons
   previousInstance_ = runtime.PreviousInstance();
 }
 
-double MenuForm::DegToRad(double degrees) { return degrees * 3.14159265358979 / 180; }
+double MenuForm::DegToRad(double degrees) {
+  return degrees * 3.14159265358979 / 180;
+}
 
 void MenuForm::Form_Load() {
   if (previousInstance_) {
@@ -82,14 +91,18 @@ void MenuForm::Form_Load() {
   Cls();
 }
 
-void MenuForm::Form_Activate() { startLoopTimer_.SetEnabled(true); }
+void MenuForm::Form_Activate() {
+  startLoopTimer_.SetEnabled(true);
+}
 
 void MenuForm::startLoopTimer_Timer() {
   startLoopTimer_.SetEnabled(false);
   RunMenu();
 }
 
-void MenuForm::PlayJingle() { GameUtil::PlayGameSound(std::string(kJingle) + "0.wav", 0, 1); }
+void MenuForm::PlayJingle() {
+  GameUtil::PlayGameSound(std::string(kJingle) + "0.wav", 0, 1);
+}
 
 void MenuForm::RunMenu() {
   GameUtil::SetErrorContext("Menu");
@@ -183,8 +196,9 @@ void MenuForm::LoadMenuGraphics() {
   menuBackground_ = GameUtil::GenerateDC("Gfx\\Menu\\Bg.bmp");
   for (int i = 0; i < kLetterCount; ++i) {
     const std::string digit = std::to_string(i);
-    logoLetters_[i] = LoadSprite("Gfx\\Menu\\Logo" + digit + ".bmp",
-                                 "Gfx\\Menu\\LogoMask" + digit + ".bmp", 110, 120, 110 * i + 15, 20);
+    logoLetters_[i] =
+        LoadSprite("Gfx\\Menu\\Logo" + digit + ".bmp", "Gfx\\Menu\\LogoMask" + digit + ".bmp", 110,
+                   120, 110 * i + 15, 20);
   }
   for (int i = 0; i < kIconCount; ++i) {
     gameIcons_[i] =
@@ -302,7 +316,9 @@ void MenuForm::Form_KeyDown(int& keyCode, int) {
   }
 }
 
-void MenuForm::Form_KeyUp(int&, int) { keyLatch_ = false; }
+void MenuForm::Form_KeyUp(int&, int) {
+  keyLatch_ = false;
+}
 
 void MenuForm::Form_QueryClose() {
   // The window's close button works like the stop button.
@@ -319,10 +335,10 @@ void MenuForm::LaunchGame(int index) {
   const GameEntry& entry = catalog_[index];
   GameUtil::SetErrorContext(entry.contextWord);
   SetMousePointer(platform::Pointer::kHourglass);
-  platform::Form& game =
-      entry.create ? entry.create(runtime(), *this)
-                   : runtime().Create<PlaceholderGameForm>(*this, entry.formName,
-                                                           entry.contextWord, entry.iconPath);
+  platform::Form& game = entry.create
+                             ? entry.create(runtime(), *this)
+                             : runtime().Create<PlaceholderGameForm>(
+                                   *this, entry.formName, entry.contextWord, entry.iconPath);
   game.Show();
   SetMousePointer(platform::Pointer::kDefault);
   Hide();

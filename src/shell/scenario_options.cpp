@@ -14,8 +14,8 @@ ScenarioOptionsDialog::ScenarioOptionsDialog(platform::Runtime& runtime, Setup s
 void ScenarioOptionsDialog::Form_Load() {
   AddFrame("Frame1", 20, 20, 400, 130);
   for (int i = 0; i < 3; ++i) {
-    skillRadio_[i] = AddOption("skillRadio(" + std::to_string(i) + ")", kOptionGroup,
-                               44 + 128 * i, 37, 96, 96, setup_.options[i]);
+    skillRadio_[i] = AddOption("skillRadio(" + std::to_string(i) + ")", kOptionGroup, 44 + 128 * i,
+                               37, 96, 96, setup_.options[i]);
   }
   AddFrame("Frame2", 20, 160, 400, 100);
   AddButton("leftScenarioBtn", 70, 180, 60, 60, "Gfx\\Buttons\\LeftArrow.bmp",
@@ -68,6 +68,8 @@ void ScenarioOptionsDialog::okButton_Click() {
   Unload();
 }
 
-void ScenarioOptionsDialog::cancelButton_Click() { Unload(); }
+void ScenarioOptionsDialog::cancelButton_Click() {
+  Unload();
+}
 
 }  // namespace shell

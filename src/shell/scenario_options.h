@@ -14,11 +14,11 @@ namespace shell {
 class ScenarioOptionsDialog : public Dialog {
  public:
   struct Setup {
-    std::string name;                      // the dialog's name, e.g. "MazeOptions"
-    std::array<std::string, 3> options;    // the pictures of skillRadio(0), (1), (2)
-    int selectedOption = 0;                // preselected, 0..2
+    std::string name;                    // the dialog's name, e.g. "MazeOptions"
+    std::array<std::string, 3> options;  // the pictures of skillRadio(0), (1), (2)
+    int selectedOption = 0;              // preselected, 0..2
     std::int16_t lastScenario = 0;
-    std::int16_t scenario = 0;             // preselected, -1 = random
+    std::int16_t scenario = 0;                         // preselected, -1 = random
     std::function<std::string(std::int16_t)> preview;  // picture of a scenario (not -1)
     // OK: the selected option (0..2) and the scenario shown.
     std::function<void(int option, std::int16_t scenario)> apply;

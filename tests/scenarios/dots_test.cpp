@@ -97,14 +97,13 @@ TEST(Dots, AStillPictureStaysSevenSecondsAndThreeMore) {
 TEST(Dots, AWrongDotDropsTheLineAndTheHitDistanceIsStrict) {
   Scenario s;
   const auto d = DotsOf("fish");
-  const Result r = s.Run(kOpenDots +
-                         Press(d[0].first + 20, d[0].second) +  // exactly 20 away: no line
-                         Press(d[1].first, d[1].second) +       // so nothing connects
-                         Press(d[0].first + 19, d[0].second) +  // 19 away: the line starts
-                         Press(d[2].first, d[2].second) +       // not the next dot: dropped
-                         Press(d[1].first, d[1].second) +       // no line any more
-                         Press(d[0].first, d[0].second) + Press(d[1].first, d[1].second) +
-                         "wait 10\n");
+  const Result r =
+      s.Run(kOpenDots + Press(d[0].first + 20, d[0].second) +  // exactly 20 away: no line
+            Press(d[1].first, d[1].second) +                   // so nothing connects
+            Press(d[0].first + 19, d[0].second) +              // 19 away: the line starts
+            Press(d[2].first, d[2].second) +                   // not the next dot: dropped
+            Press(d[1].first, d[1].second) +                   // no line any more
+            Press(d[0].first, d[0].second) + Press(d[1].first, d[1].second) + "wait 10\n");
   EXPECT_EQ(Count(r.trace, kMiss), 1);
   EXPECT_EQ(Count(r.trace, kHit), 1);
   EXPECT_LT(TimeOfFirst(r, kMiss), TimeOfFirst(r, kHit));
@@ -125,7 +124,8 @@ TEST(Dots, TheOptionsChangeTheDistanceAndThePicture) {
   Scenario s;
   const auto house = DotsOf("house");
   // Dialog at (180, 130): far distance, one picture on, OK.
-  const Result r = s.Run(kOpenDots + "key F1\nwait 50\nclick 528 215\nwait 20\n"
+  const Result r = s.Run(kOpenDots +
+                         "key F1\nwait 50\nclick 528 215\nwait 20\n"
                          "click 520 340\nwait 20\nclick 335 430\nwait 50\n" +
                          Press(house[0].first + 29, house[0].second) +
                          Press(house[1].first, house[1].second) + "key Escape\nwait 50\n");
@@ -134,11 +134,13 @@ TEST(Dots, TheOptionsChangeTheDistanceAndThePicture) {
   EXPECT_EQ(Count(r.trace, kHit), 1);  // 29 pixels now reach the house's first dot
 
   // The stored distance comes back at the next launch, and cancel changes nothing.
-  const Result again = s.Run(kOpenDots + "key F1\nwait 50\nclick 272 215\nwait 20\n"
-                             "click 465 430\nwait 50\n" + Press(DotsOf("fish")[0].first + 29,
-                                                               DotsOf("fish")[0].second) +
-                             Press(DotsOf("fish")[1].first, DotsOf("fish")[1].second) +
-                             "wait 10\n", 0, {}, "again");
+  const Result again =
+      s.Run(kOpenDots +
+                "key F1\nwait 50\nclick 272 215\nwait 20\n"
+                "click 465 430\nwait 50\n" +
+                Press(DotsOf("fish")[0].first + 29, DotsOf("fish")[0].second) +
+                Press(DotsOf("fish")[1].first, DotsOf("fish")[1].second) + "wait 10\n",
+            0, {}, "again");
   EXPECT_FALSE(Contains(again.trace, "setting Dots GridSize 10"));
   EXPECT_EQ(Count(again.trace, kHit), 1);
 }
@@ -165,8 +167,8 @@ TEST(Dots, ADamagedDotFileIsPassedOverAndTheGameStaysPlayable) {
       << "NAME=fish\r\nIMAGE=..\\..\\..\\etc\\passwd\r\nDOTS=40\r\n1,2\r\nno comma\r\n"
          "ANIM_LOOP=1\r\n\x01\x02\xff\r\n";
   const auto house = DotsOf("house");
-  const Result r = s.Run(kOpenDots + Spaces(house.size()) + "wait 100\nkey Escape\nwait 50\n",
-                         0, program);
+  const Result r =
+      s.Run(kOpenDots + Spaces(house.size()) + "wait 100\nkey Escape\nwait 50\n", 0, program);
   EXPECT_EQ(Count(r.trace, kHit), static_cast<int>(house.size()) - 1);
   EXPECT_TRUE(Contains(r.trace, "sound 9 1 Sfx\\Dots\\house.wav"));
   for (const auto& line : r.trace) EXPECT_EQ(line.find("passwd"), std::string::npos) << line;

@@ -21,7 +21,9 @@ const std::string kDone = "sound 1 1 Sfx\\Maze\\LevelDone.wav";
 // Opens the Maze from the menu and lets it draw.
 const std::string kOpenMaze = "wait 600\nclick 400 325\nwait 300\n";
 
-int CellSize(int n) { return static_cast<int>(std::nearbyint(600.0 / n)); }
+int CellSize(int n) {
+  return static_cast<int>(std::nearbyint(600.0 / n));
+}
 
 // Which path arrow is drawn on a cell of an n x n maze, if any.
 class ArrowReader {
@@ -44,8 +46,8 @@ class ArrowReader {
         for (int px = 0; px < 40; ++px) {
           if (platform::GetPixel(mask_[d], px, py) != 0) continue;
           ++opaque;
-          same += platform::GetPixel(shot, ax + px, ay + py) ==
-                  platform::GetPixel(picture_[d], px, py);
+          same +=
+              platform::GetPixel(shot, ax + px, ay + py) == platform::GetPixel(picture_[d], px, py);
         }
       }
       if (opaque > 0 && same >= opaque * 95 / 100) return d;
@@ -65,8 +67,8 @@ struct Way {
 
 // Follows the arrows from a cell; the cells visited, or nothing when they lead astray.
 std::optional<std::vector<std::pair<int, int>>> Follow(const ArrowReader& arrows,
-                                                       const platform::Surface& shot, int n,
-                                                       int x, int y) {
+                                                       const platform::Surface& shot, int n, int x,
+                                                       int y) {
   std::vector<std::pair<int, int>> cells{{x, y}};
   for (int steps = 0; steps < n * n; ++steps) {
     const int d = arrows.At(shot, n, x, y);
@@ -137,10 +139,11 @@ TEST(Maze, ReachingTheTargetPlaysTheEndingAndThenANewMaze) {
   const Way way = FindWay(s, kOpenMaze, 3);
   ASSERT_GE(way.size, 8);  // the medium band at first
   ASSERT_LE(way.size, 10);
-  const Result r = s.Run(kOpenMaze + "key Backspace\nwait 20\nkey Backspace\nwait 20\n" +
-                             Keys(way.directions) + "wait 3000\nshot ending.png\nwait 4500\n"
-                             "shot new.png\nkey Escape\nwait 50\n",
-                         3);
+  const Result r =
+      s.Run(kOpenMaze + "key Backspace\nwait 20\nkey Backspace\nwait 20\n" + Keys(way.directions) +
+                "wait 3000\nshot ending.png\nwait 4500\n"
+                "shot new.png\nkey Escape\nwait 50\n",
+            3);
   EXPECT_EQ(Count(r.trace, kMove), static_cast<int>(way.directions.size()));
   EXPECT_EQ(Count(r.trace, kWall), 0);
   ASSERT_EQ(Count(r.trace, kDone), 1);
@@ -149,7 +152,8 @@ TEST(Maze, ReachingTheTargetPlaysTheEndingAndThenANewMaze) {
   long doneAt = 0, nextAt = 0;
   for (std::size_t i = 0; i < r.timed.size(); ++i) {
     if (r.trace[i] == kDone) doneAt = TimeOf(r.timed[i]);
-    if (doneAt && !nextAt && r.trace[i] == "sound 1 1 Sfx\\Silence.wav") nextAt = TimeOf(r.timed[i]);
+    if (doneAt && !nextAt && r.trace[i] == "sound 1 1 Sfx\\Silence.wav")
+      nextAt = TimeOf(r.timed[i]);
   }
   EXPECT_GE(nextAt - doneAt, 6800);
   EXPECT_LE(nextAt - doneAt, 6950);
@@ -180,7 +184,8 @@ TEST(Maze, TheEndingTakesTheSameTimeAtAnyFrameRate) {
 TEST(Maze, AWallHitTurnsTheFigureWithoutMovingIt) {
   Scenario s;
   // East of the starting cell is the maze's edge.
-  const Result r = s.Run(kOpenMaze + "shot before.png\nkey Right\nwait 20\nshot after.png\n"
+  const Result r = s.Run(kOpenMaze +
+                         "shot before.png\nkey Right\nwait 20\nshot after.png\n"
                          "key Backspace\nwait 20\nshot way.png\nwait 10\n");
   EXPECT_EQ(Count(r.trace, kWall), 1);
   EXPECT_EQ(Count(r.trace, kMove), 0);
@@ -198,10 +203,13 @@ TEST(Maze, BackspaceShowsAndHidesTheArrowsAndAHeldKeyMovesOneCell) {
   const Way way = FindWay(s, kOpenMaze, 5);
   ASSERT_FALSE(way.directions.empty());
   const std::string key = kKeys[way.directions[0]];
-  const Result r = s.Run(kOpenMaze + "shot plain.png\nkey Backspace\nwait 20\nshot arrows.png\n"
-                         "key Backspace\nwait 20\nshot hidden.png\n"
-                         "keydown " + key + "\nwait 50\nkeydown " + key + "\nkeydown " + key +
-                         "\nkeyup " + key + "\nwait 20\n", 5);
+  const Result r = s.Run(kOpenMaze +
+                             "shot plain.png\nkey Backspace\nwait 20\nshot arrows.png\n"
+                             "key Backspace\nwait 20\nshot hidden.png\n"
+                             "keydown " +
+                             key + "\nwait 50\nkeydown " + key + "\nkeydown " + key + "\nkeyup " +
+                             key + "\nwait 20\n",
+                         5);
   const auto plain = s.Shot("plain.png");
   EXPECT_FALSE(SameRegion(plain, s.Shot("arrows.png"), 0, 0, 600, 600));
   EXPECT_TRUE(SameRegion(plain, s.Shot("hidden.png"), 0, 0, 800, 600));
@@ -241,7 +249,8 @@ TEST(Maze, TheOptionsChangeTheSkillAtOnceAndCancelChangesNothing) {
   EXPECT_LE(way.size, 7);
 
   const Result r = s.Run(kOpenMaze + "shot before.png\n" + kOpenOptions + kHard + kRight +
-                         "shot dialog.png\n" + kCancel + "shot after.png\n"
+                         "shot dialog.png\n" + kCancel +
+                         "shot after.png\n"
                          "key F1\nwait 20\nkey Escape\nwait 20\nshot after2.png\nwait 10\n");
   EXPECT_EQ(Count(r.trace, "show MazeOptions"), 2);
   EXPECT_EQ(Count(r.trace, "unload MazeOptions"), 2);

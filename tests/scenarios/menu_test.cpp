@@ -13,7 +13,7 @@ namespace {
 
 // The menu shows at 10000; its loop starts 500 ms later and draws every 10 ms. A shot taken at
 // time T shows the frame drawn at T - 10.
-constexpr const char* kGames[8] = {"DominoTrainForm", "CollectorForm", "DotsForm",
+constexpr const char* kGames[8] = {"DominoTrainForm", "CollectorForm",     "DotsForm",
                                    "MazeForm",        "PicturePuzzleForm", "LightPaintForm",
                                    "MusicGameForm",   "ScratchForm"};
 constexpr int kIconCentre[8][2] = {{250, 150}, {550, 150}, {150, 325}, {400, 325},
@@ -33,10 +33,10 @@ bool LetterRegionSame(const platform::Surface& a, const platform::Surface& b, in
 TEST(Menu, LettersComeOneByOneAndGoInReverseOnTheirTimings) {
   Scenario s;
   const Result r = s.Run(
-      "wait 1010\nshot a.png\nwait 10\nshot b.png\n"   // letter 0 shows at 11010, not 11000
-      "wait 3050\nshot c.png\nwait 10\nshot d.png\n"   // letter 6 at 14070
-      "wait 1430\nshot e.png\nwait 10\nshot f.png\n"   // letter 6 goes at 15510
-      "wait 2990\nshot g.png\nwait 10\nshot h.png\n"   // letter 0 goes at 18510
+      "wait 1010\nshot a.png\nwait 10\nshot b.png\n"  // letter 0 shows at 11010, not 11000
+      "wait 3050\nshot c.png\nwait 10\nshot d.png\n"  // letter 6 at 14070
+      "wait 1430\nshot e.png\nwait 10\nshot f.png\n"  // letter 6 goes at 15510
+      "wait 2990\nshot g.png\nwait 10\nshot h.png\n"  // letter 0 goes at 18510
       "wait 10\n");
   ASSERT_EQ(r.status, 0);
   const auto a = s.Shot("a.png"), b = s.Shot("b.png"), c = s.Shot("c.png"), d = s.Shot("d.png");
@@ -63,15 +63,16 @@ TEST(Menu, SpaceStepsTheHighlightOverAllIconsAndEnterLaunchesIt) {
     const auto shot = s.Shot(std::to_string(i) + ".png");
     for (int j = 0; j < 8; ++j) {
       // The highlight frame lies on the icon's own rectangle.
-      const bool same = SameRegion(none, shot, kIconCentre[j][0] - 100, kIconCentre[j][1] - 75,
-                                   200, 150);
+      const bool same =
+          SameRegion(none, shot, kIconCentre[j][0] - 100, kIconCentre[j][1] - 75, 200, 150);
       EXPECT_EQ(same, i != j) << "after " << i + 1 << " presses, icon " << j;
     }
   }
 
   Scenario fourth;
-  const Result maze = fourth.Run("wait 600\nkey Space\nkey Space\nkey Space\nkey Space\n"
-                                 "key Enter\nwait 100\n");
+  const Result maze = fourth.Run(
+      "wait 600\nkey Space\nkey Space\nkey Space\nkey Space\n"
+      "key Enter\nwait 100\n");
   EXPECT_TRUE(Contains(maze.trace, "show MazeForm"));
 }
 
@@ -82,8 +83,9 @@ TEST(Menu, EnterWithoutHighlightDoesNothingAndAHeldKeyActsOnce) {
   EXPECT_EQ(r.trace.back(), "end");
   for (const auto& game : kGames) EXPECT_FALSE(Contains(r.trace, "show " + std::string(game)));
 
-  r = s.Run("wait 600\nkeydown Space\nwait 50\nkeydown Space\nkeydown Space\nkeyup Space\n"
-            "key Enter\nwait 100\n");
+  r = s.Run(
+      "wait 600\nkeydown Space\nwait 50\nkeydown Space\nkeydown Space\nkeyup Space\n"
+      "key Enter\nwait 100\n");
   EXPECT_TRUE(Contains(r.trace, "show DominoTrainForm"));  // one step, not three
 }
 
@@ -91,8 +93,9 @@ TEST(Menu, AboutOpensOnTheBackgroundAndClosesOnTheNextClickOrKey) {
   Scenario s;
   const Result r = s.Run(
       "wait 9000\nshot menu.png\n"
-      "click 20 200\nwait 20\nshot about.png\n"
-      + Click(3) + "wait 20\nshot closed.png\n"  // closes the About view, launches nothing
+      "click 20 200\nwait 20\nshot about.png\n" +
+      Click(3) +
+      "wait 20\nshot closed.png\n"  // closes the About view, launches nothing
       "key F1\nwait 20\nshot about2.png\nkey A\nwait 20\nshot closed2.png\nwait 10\n");
   ASSERT_EQ(r.status, 0);
   EXPECT_FALSE(Contains(r.trace, "show MazeForm"));
@@ -130,7 +133,9 @@ TEST(Menu, SoundSwitchedOffStaysOffInTheGames) {
   // After the switch: no sound reaches the wave channel, in the menu or the Maze.
   bool off = false;
   for (const auto& line : r.trace) {
-    if (off) EXPECT_NE(line.rfind("sound ", 0), 0u) << line;
+    if (off) {
+      EXPECT_NE(line.rfind("sound ", 0), 0u) << line;
+    }
     if (line == "mci close all") off = true;
   }
   EXPECT_TRUE(Contains(r.trace, "unload MazeForm"));
@@ -154,8 +159,9 @@ TEST(Menu, EveryGameLaunchesAndComesBackToALiveMenu) {
 
 TEST(Menu, TheStopButtonsBorderIsOutsideAndEscapeQuits) {
   Scenario s;
-  Result r = s.Run("wait 600\nshot menu.png\nclick 737 537\nwait 50\nshot about.png\n"
-                   "click 738 538\nwait 50\n");
+  Result r = s.Run(
+      "wait 600\nshot menu.png\nclick 737 537\nwait 50\nshot about.png\n"
+      "click 738 538\nwait 50\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.trace.back(), "quit");
   EXPECT_EQ(TimeOf(r.timed.back()), 10000 + 650);  // the second click quit

@@ -14,9 +14,13 @@ namespace scenario {
 
 namespace {
 
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
+std::string Quote(const std::string& s) {
+  return "'" + s + "'";
+}
 
-int ExitStatus(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw); }
+int ExitStatus(int raw) {
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+}
 
 }  // namespace
 
@@ -47,8 +51,8 @@ std::string Scenario::Command(const std::string& script, unsigned seed, const fs
          " XDG_CONFIG_HOME=" + Quote((dir_ / "config").string()) + " " + Quote(exe.string()) +
          " --headless --script " + Quote(scriptFile.string()) + " --trace " +
          Quote((dir_ / (name + ".trace")).string()) + " --shots " +
-         Quote((dir_ / (name + "-shots")).string()) + " --seed " + std::to_string(seed) + " " + extra_ +
-         " 2>" + Quote((dir_ / (name + ".err")).string());
+         Quote((dir_ / (name + "-shots")).string()) + " --seed " + std::to_string(seed) + " " +
+         extra_ + " 2>" + Quote((dir_ / (name + ".err")).string());
 }
 
 Result Scenario::Read(int status, const std::string& name) const {
@@ -136,7 +140,9 @@ int Count(const std::vector<std::string>& lines, const std::string& line) {
   return n;
 }
 
-long TimeOf(const std::string& timedLine) { return std::stol(timedLine.substr(0, timedLine.find(' '))); }
+long TimeOf(const std::string& timedLine) {
+  return std::stol(timedLine.substr(0, timedLine.find(' ')));
+}
 
 bool SameRegion(const platform::Surface& a, const platform::Surface& b, int x, int y, int w,
                 int h) {

@@ -57,8 +57,7 @@ int Count(const std::vector<std::string>& lines, const std::string& line);
 long TimeOf(const std::string& timedLine);
 
 // True when the two pictures agree on every pixel of the rectangle.
-bool SameRegion(const platform::Surface& a, const platform::Surface& b, int x, int y, int w,
-                int h);
+bool SameRegion(const platform::Surface& a, const platform::Surface& b, int x, int y, int w, int h);
 
 // The program's own pictures, from the build folder.
 platform::Surface Picture(const std::string& programPath);

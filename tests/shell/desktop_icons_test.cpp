@@ -50,8 +50,8 @@ class FakeDesktop final : public DesktopWindows, public SharedMemory {
     }
     if (w == kList && msg == kSetItemPosition) {
       commands.push_back("set " + std::to_string(wp) + " " + std::to_string(lp));
-      if (wp < icons.size()) icons[wp] = {static_cast<std::int32_t>(lp & 0xFFFF),
-                                          static_cast<std::int32_t>(lp >> 16)};
+      if (wp < icons.size())
+        icons[wp] = {static_cast<std::int32_t>(lp & 0xFFFF), static_cast<std::int32_t>(lp >> 16)};
       return 1;
     }
     if (w == kView && msg == kCommand && wp == kToggleAutoArrange) {
@@ -105,7 +105,7 @@ TEST(DesktopIcons, PlacesComeBackAfterTheDesktopRearrangedThem) {
     DesktopIcons places(desktop, desktop);
     ASSERT_TRUE(places.SaveDesktopIcons());
     EXPECT_EQ(desktop.openBuffers, 0);
-    EXPECT_TRUE(desktop.commands.empty());  // saving moves nothing
+    EXPECT_TRUE(desktop.commands.empty());     // saving moves nothing
     desktop.icons = {{5, 5}, {6, 6}, {7, 7}};  // the mode switch crowded them together
     places.RestoreDesktopIcons();
     EXPECT_EQ(desktop.icons[0].X, 40);

@@ -8,8 +8,7 @@
 namespace testsupport {
 
 // A width x height picture of one colour (0xRRGGBB), bottom-up rows, padded to 4 bytes.
-inline void WriteBmp(const std::filesystem::path& file, int width, int height,
-                     std::uint32_t rgb) {
+inline void WriteBmp(const std::filesystem::path& file, int width, int height, std::uint32_t rgb) {
   std::filesystem::create_directories(file.parent_path());
   const int rowBytes = (width * 3 + 3) & ~3;
   const std::uint32_t dataSize = static_cast<std::uint32_t>(rowBytes * height);
@@ -35,8 +34,8 @@ inline void WriteBmp(const std::filesystem::path& file, int width, int height,
       p[2] = (rgb >> 16) & 0xFF;
     }
   }
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
-                                              static_cast<std::streamsize>(b.size()));
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 }  // namespace testsupport

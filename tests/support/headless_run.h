@@ -17,8 +17,7 @@ namespace testsupport {
 
 class HeadlessRun {
  public:
-  explicit HeadlessRun(const std::string& script,
-                       const std::filesystem::path& programFolder = {}) {
+  explicit HeadlessRun(const std::string& script, const std::filesystem::path& programFolder = {}) {
     namespace fs = std::filesystem;
     dir_ = fs::temp_directory_path() /
            ("kidplay-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
@@ -30,8 +29,8 @@ class HeadlessRun {
     options.headless = true;
     options.scriptFile = (dir_ / "script.txt").string();
     options.traceFile = (dir_ / "trace.txt").string();
-    runtime_ = std::make_unique<platform::Runtime>(
-        options, programFolder.empty() ? dir_ : programFolder);
+    runtime_ =
+        std::make_unique<platform::Runtime>(options, programFolder.empty() ? dir_ : programFolder);
     std::string error;
     EXPECT_TRUE(runtime_->Start(&error)) << error;
   }

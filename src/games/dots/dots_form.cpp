@@ -21,7 +21,9 @@ const char* const kScenarios[] = {"fish", "house", "car",  "butterfly", "rocket"
 
 constexpr int kLabelSize = 15;
 
-int Round(double v) { return static_cast<int>(RoundHalfEven(v)); }
+int Round(double v) {
+  return static_cast<int>(RoundHalfEven(v));
+}
 
 // The three hit radii the options offer; any other stored value counts as the nearest of them.
 std::int16_t NearestGridSize(int value) {
@@ -85,8 +87,10 @@ void DotsForm::ResetForm() {
   std::int16_t index = dotsScenario_;
   if (index < 0 || index >= count) {
     // A random picture, never the one just shown when there is another.
-    index = static_cast<std::int16_t>(GameUtil::RandomRange(0, static_cast<std::int16_t>(count - 1)));
-    if (count > 1 && index == shownScenario_) index = static_cast<std::int16_t>((index + 1) % count);
+    index =
+        static_cast<std::int16_t>(GameUtil::RandomRange(0, static_cast<std::int16_t>(count - 1)));
+    if (count > 1 && index == shownScenario_)
+      index = static_cast<std::int16_t>((index + 1) % count);
   }
   // A picture that cannot be played is passed over for the next one.
   bool ready = false;
@@ -178,8 +182,7 @@ bool DotsForm::TryConnect(const Point& p) {
 }
 
 void DotsForm::PlayCompletion() {
-  if (!picture_.animSound.empty())
-    GameUtil::PlayGameSound(SoundPath(picture_.animSound), 0, 9);
+  if (!picture_.animSound.empty()) GameUtil::PlayGameSound(SoundPath(picture_.animSound), 0, 9);
   const std::int32_t start = GameUtil::GetTimeMs();
   animFrameTime_ = start;
   std::int32_t previous = start;
@@ -234,7 +237,9 @@ void DotsForm::ShowOptions() {
   if (dotsScenario_ != before) ResetForm();
 }
 
-void DotsForm::SaveGridSize() { WriteSetting("GridSize", gridSize_); }
+void DotsForm::SaveGridSize() {
+  WriteSetting("GridSize", gridSize_);
+}
 
 void DotsForm::Form_MouseDown(int, int, double x, double y) {
   if (pictureComplete_) return;
@@ -302,7 +307,9 @@ void DotsForm::Form_KeyDown(int& keyCode, int) {
   }
 }
 
-void DotsForm::Form_KeyUp(int&, int) { keyHeld_ = false; }
+void DotsForm::Form_KeyUp(int&, int) {
+  keyHeld_ = false;
+}
 
 void DotsForm::EndGame() {
   GameUtil::StopAllSounds();

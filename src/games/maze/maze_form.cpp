@@ -19,7 +19,9 @@ constexpr platform::Colour kPanelColour = platform::Rgb(203, 185, 156);
 constexpr const char* kFacing[4] = {"E", "S", "W", "N"};
 constexpr int kScenarioCount = static_cast<int>(Scenarios.size());
 
-int Round(double v) { return static_cast<int>(RoundHalfEven(v)); }
+int Round(double v) {
+  return static_cast<int>(RoundHalfEven(v));
+}
 
 }  // namespace
 
@@ -66,8 +68,8 @@ void MazeForm::Form_Load() {
 void MazeForm::ResetForm() {
   GameUtil::StopAllSounds();
   ready_ = false;
-  currentScenario_ = scenario_ == -1 ? static_cast<std::int16_t>(GameUtil::RandomRange(0, 10))
-                                     : scenario_;
+  currentScenario_ =
+      scenario_ == -1 ? static_cast<std::int16_t>(GameUtil::RandomRange(0, 10)) : scenario_;
   LoadScenarioGraphics(currentScenario_);
   model_.Generate(skill_);
   endingRunning_ = false;
@@ -197,7 +199,8 @@ void MazeForm::MoveFigure(int direction) {
   if (model_.FigureOnTarget()) {
     endingSprite_.x = 800;
     // The place is drawn with the frame's width, as the game always did.
-    endingSprite_.y = GameUtil::RandomRange(0, static_cast<std::int16_t>(600 - endingSprite_.frameWidth));
+    endingSprite_.y =
+        GameUtil::RandomRange(0, static_cast<std::int16_t>(600 - endingSprite_.frameWidth));
     previousFrameTime_ = GameUtil::GetTimeMs();
     endingRunning_ = true;
     PlayEnding();
@@ -312,7 +315,9 @@ void MazeForm::Form_KeyDown(int& keyCode, int) {
   }
 }
 
-void MazeForm::Form_KeyUp(int&, int) { keyReleased_ = true; }
+void MazeForm::Form_KeyUp(int&, int) {
+  keyReleased_ = true;
+}
 
 void MazeForm::EndGame() {
   GameUtil::StopAllSounds();

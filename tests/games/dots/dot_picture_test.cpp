@@ -3,10 +3,9 @@
 #include "games/dots/dot_picture.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 #include <unistd.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>

@@ -45,9 +45,9 @@ TEST(ReplayScript, StepsLieOnTheTimelineThatWaitsBuild) {
 
 TEST(ReplayScript, MalformedLinesAreRefusedWithTheirNumber) {
   const char* bad[] = {
-      "wait\n",          "wait -5\n",       "wait 1.5\n",   "move 10\n",     "move 800 0\n",
-      "click -1 5\n",    "click 5 600\n",   "down middle\n", "key Pause\n",   "key\n",
-      "keydown a\n",     "shot\n",          "jump 1 2\n",   "move 1 2 3\n",  "wait 5 5\n",
+      "wait\n",       "wait -5\n",     "wait 1.5\n",    "move 10\n",    "move 800 0\n",
+      "click -1 5\n", "click 5 600\n", "down middle\n", "key Pause\n",  "key\n",
+      "keydown a\n",  "shot\n",        "jump 1 2\n",    "move 1 2 3\n", "wait 5 5\n",
   };
   for (const char* text : bad) {
     std::string error;
@@ -79,7 +79,7 @@ TEST(ReplayScript, KeysGiveTheirCharacters) {
 
 TEST(RunOptions, HeadlessRunsNeedAScriptAndNumbersAreChecked) {
   std::string error;
-  const char* ok[] = {"kidplay", "--headless", "--script", "s.txt", "--trace", "-",
+  const char* ok[] = {"kidplay", "--headless", "--script", "s.txt", "--trace",    "-",
                       "--shots", "out",        "--seed",   "42",    "--frame-ms", "16"};
   auto o = ParseRunOptions(12, ok, &error);
   ASSERT_TRUE(o) << error;

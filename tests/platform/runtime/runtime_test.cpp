@@ -56,19 +56,18 @@ class RecordingForm : public Form {
 
 TEST(Runtime, ScriptInputReachesTheFrontFormInOrderAndOnTime) {
   HeadlessRun run(
-      "wait 100\nclick 5 6\nwait 20\nmove 7 8\ndown\nmove 9 10\nup\nkey Space\nkey Left\nwait 30\n");
+      "wait 100\nclick 5 6\nwait 20\nmove 7 8\ndown\nmove 9 10\nup\nkey Space\nkey Left\nwait "
+      "30\n");
   auto& form = run.rt().Create<RecordingForm>();
   form.Show();
   const std::int64_t t0 = run.rt().NowMs();
   EXPECT_EQ(run.rt().Run(), 0);
   auto at = [&](int dt, const std::string& what) { return std::to_string(t0 + dt) + " " + what; };
   const std::vector<std::string> expected = {
-      at(0, "load"),           at(0, "activate"),      at(100, "move 0 5 6"),
-      at(100, "down 1 5 6"),   at(100, "up 1 5 6"),    at(100, "click"),
-      at(120, "move 0 7 8"),   at(120, "down 1 7 8"),  at(120, "move 1 9 10"),
-      at(120, "up 1 9 10"),    at(120, "click"),       at(120, "keydown 32"),
-      at(120, "press 32"),     at(120, "keyup 32"),    at(120, "keydown 37"),
-      at(120, "keyup 37"),
+      at(0, "load"),          at(0, "activate"),    at(100, "move 0 5 6"), at(100, "down 1 5 6"),
+      at(100, "up 1 5 6"),    at(100, "click"),     at(120, "move 0 7 8"), at(120, "down 1 7 8"),
+      at(120, "move 1 9 10"), at(120, "up 1 9 10"), at(120, "click"),      at(120, "keydown 32"),
+      at(120, "press 32"),    at(120, "keyup 32"),  at(120, "keydown 37"), at(120, "keyup 37"),
   };
   EXPECT_EQ(form.log, expected);
   const auto trace = run.Trace();
@@ -156,7 +155,7 @@ TEST(Runtime, ModalDialogTakesTheInputAndReturnsWhenUnloaded) {
   std::vector<std::string> kinds;
   for (const auto& line : dialogLog) kinds.push_back(line.substr(line.find(' ') + 1));
   EXPECT_EQ(kinds, (std::vector<std::string>{"load", "activate", "move 0 10 10", "down 1 10 10",
-                                            "up 1 10 10", "click", "keydown 13", "unload"}));
+                                             "up 1 10 10", "click", "keydown 13", "unload"}));
   EXPECT_EQ(clicks, 2);  // the click after the dialog closed reached the game again
   const auto trace = run.Trace();
   ASSERT_GE(trace.size(), 3u);
