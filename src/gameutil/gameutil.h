@@ -80,6 +80,12 @@ double Distance(const Point& a, const Point& b);
 
 // Clock and random numbers.
 std::int32_t GetTimeMs();
+// Milliseconds from `since` to `now`, two GetTimeMs readings, correct across the clock's wrap
+// after 2^31 ms (about 24.8 days); negative when `now` is the earlier reading.
+inline std::int32_t ElapsedMs(std::int32_t now, std::int32_t since) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(now) -
+                                   static_cast<std::uint32_t>(since));
+}
 // Reseeds the program's generator (the games pass the clock).
 void Randomize(double seed);
 // The next uniform number in [0, 1).

@@ -55,6 +55,9 @@ void Form::Show() {
   if (!visible_) {
     visible_ = true;
     runtime_.Trace("show " + name_);
+    // The live surface count after every show lets a test see a screen that leaks pictures.
+    if (runtime_.surfaceCounter_)
+      runtime_.Trace("surfaces " + std::to_string(runtime_.surfaceCounter_()));
   }
   runtime_.FormShown(*this);
   {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -88,6 +89,8 @@ class Runtime {
   void SaveSetting(const std::string& section, const std::string& key, const std::string& value);
   // One trace line, prefixed with the time (headless runs with --trace only).
   void Trace(const std::string& line);
+  // Where the live surface count comes from; the trace shows it after every shown form.
+  void SetSurfaceCounter(std::function<int()> counter) { surfaceCounter_ = std::move(counter); }
 
  private:
   friend class Form;
@@ -151,6 +154,7 @@ class Runtime {
   std::vector<Form*> modal_;  // modal dialogs, outermost first
   std::vector<Timer*> timers_;
   int handlerDepth_ = 0;
+  std::function<int()> surfaceCounter_;
 
   int cursorX_ = 0;
   int cursorY_ = 0;

@@ -26,6 +26,7 @@ int RunProgram(int argc, const char* const* argv, GameCatalog catalog) {
   }
   RuntimeHost host(runtime);
   GameUtil::SetHost(&host);
+  runtime.SetSurfaceCounter([] { return GameUtil::GetDCCount(); });
   NoDesktopWindows desktopWindows;
   NoSharedMemory sharedMemory;
   DesktopIcons desktopIcons(desktopWindows, sharedMemory);

@@ -144,6 +144,16 @@ long TimeOf(const std::string& timedLine) {
   return std::stol(timedLine.substr(0, timedLine.find(' ')));
 }
 
+std::vector<int> SurfacesAtMenu(const Result& result) {
+  std::vector<int> counts;
+  for (std::size_t i = 0; i + 1 < result.trace.size(); ++i) {
+    const std::string& next = result.trace[i + 1];
+    if (result.trace[i] == "show MenuForm" && next.rfind("surfaces ", 0) == 0)
+      counts.push_back(std::stoi(next.substr(9)));
+  }
+  return counts;
+}
+
 bool SameRegion(const platform::Surface& a, const platform::Surface& b, int x, int y, int w,
                 int h) {
   for (int yy = y; yy < y + h; ++yy) {

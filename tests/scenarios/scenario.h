@@ -55,6 +55,9 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line);
 int Count(const std::vector<std::string>& lines, const std::string& line);
 // The time written in front of a trace line.
 long TimeOf(const std::string& timedLine);
+// The live surface count written right after each `show MenuForm`, in order: a game that frees
+// every picture it made brings the menu back to the same count each time.
+std::vector<int> SurfacesAtMenu(const Result& result);
 
 // True when the two pictures agree on every pixel of the rectangle.
 bool SameRegion(const platform::Surface& a, const platform::Surface& b, int x, int y, int w, int h);
