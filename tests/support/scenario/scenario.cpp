@@ -1,4 +1,4 @@
-#include "scenario.h"
+#include "support/scenario/scenario.h"
 
 #include <stdlib.h>
 #include <sys/wait.h>

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "scenario.h"
+#include "support/scenario/scenario.h"
 
 namespace scenario {
 namespace {

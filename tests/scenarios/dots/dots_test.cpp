@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "scenario.h"
+#include "support/scenario/scenario.h"
 
 namespace scenario {
 namespace {
