@@ -28,7 +28,8 @@ void ScenarioOptionsDialog::Form_Load() {
                                [this] { cancelButton_Click(); });
   SetCancelButton(cancel);
 
-  scenario_ = std::clamp<std::int16_t>(setup_.scenario, -1, setup_.lastScenario);
+  scenario_ = std::clamp<std::int16_t>(setup_.scenario, setup_.randomPosition ? -1 : 0,
+                                       setup_.lastScenario);
   ShowPreview();
   const int option = skillRadio_[std::clamp(setup_.selectedOption, 0, 2)];
   Select(option);
@@ -43,7 +44,7 @@ void ScenarioOptionsDialog::ShowPreview() {
 
 void ScenarioOptionsDialog::leftScenarioBtn_Click() {
   if (scenario_ == 0) {
-    scenario_ = -1;
+    scenario_ = setup_.randomPosition ? -1 : setup_.lastScenario;
   } else if (scenario_ == -1) {
     scenario_ = setup_.lastScenario;
   } else {
@@ -53,7 +54,11 @@ void ScenarioOptionsDialog::leftScenarioBtn_Click() {
 }
 
 void ScenarioOptionsDialog::rightScenarioBtn_Click() {
-  scenario_ = scenario_ == setup_.lastScenario ? -1 : static_cast<std::int16_t>(scenario_ + 1);
+  if (scenario_ == setup_.lastScenario) {
+    scenario_ = setup_.randomPosition ? -1 : 0;
+  } else {
+    scenario_ = static_cast<std::int16_t>(scenario_ + 1);
+  }
   ShowPreview();
 }
 

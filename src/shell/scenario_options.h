@@ -1,6 +1,7 @@
-// The options dialog shape two games share: three picture option buttons in one frame, and in a
-// second frame a scenario preview between a left and a right arrow, whose ring runs
-// 0, 1, ..., last, random (-1), 0; then OK and cancel.
+// The options dialog shape several games share: three picture option buttons in one frame, and
+// in a second frame a scenario preview between a left and a right arrow, whose ring runs
+// 0, 1, ..., last, random (-1), 0 (or 0, 1, ..., last, 0 without the random position); then OK
+// and cancel.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -19,6 +20,7 @@ class ScenarioOptionsDialog : public Dialog {
     int selectedOption = 0;              // preselected, 0..2
     std::int16_t lastScenario = 0;
     std::int16_t scenario = 0;                         // preselected, -1 = random
+    bool randomPosition = true;                        // the ring holds -1 (random)
     std::function<std::string(std::int16_t)> preview;  // picture of a scenario (not -1)
     // OK: the selected option (0..2) and the scenario shown.
     std::function<void(int option, std::int16_t scenario)> apply;
