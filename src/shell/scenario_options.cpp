@@ -5,36 +5,37 @@
 namespace shell {
 
 namespace {
-constexpr int kOptionGroup = 0;
+
+constexpr int kScenarioRoom = 110;
+
+ChoiceOptionsDialog::Setup ChoicesOf(const ScenarioOptionsDialog::Setup& setup,
+                                     const std::int16_t* shown) {
+  ChoiceOptionsDialog::Setup choices;
+  choices.name = setup.name;
+  choices.options = setup.options;
+  choices.selectedOption = setup.selectedOption;
+  choices.apply = [apply = setup.apply, shown](int option) {
+    if (apply) apply(option, *shown);
+  };
+  return choices;
+}
+
 }  // namespace
 
 ScenarioOptionsDialog::ScenarioOptionsDialog(platform::Runtime& runtime, Setup setup)
-    : Dialog(runtime, setup.name, 440, 340), setup_(std::move(setup)) {}
+    : ChoiceOptionsDialog(runtime, ChoicesOf(setup, &scenario_), kScenarioRoom),
+      setup_(std::move(setup)) {}
 
-void ScenarioOptionsDialog::Form_Load() {
-  AddFrame("Frame1", 20, 20, 400, 130);
-  for (int i = 0; i < 3; ++i) {
-    skillRadio_[i] = AddOption("skillRadio(" + std::to_string(i) + ")", kOptionGroup, 44 + 128 * i,
-                               37, 96, 96, setup_.options[i]);
-  }
-  AddFrame("Frame2", 20, 160, 400, 100);
-  AddButton("leftScenarioBtn", 70, 180, 60, 60, "Gfx\\Buttons\\LeftArrow.bmp",
+void ScenarioOptionsDialog::AddMiddleControls(int top) {
+  AddFrame("Frame2", 20, top, 400, 100);
+  AddButton("leftScenarioBtn", 70, top + 20, 60, 60, "Gfx\\Buttons\\LeftArrow.bmp",
             [this] { leftScenarioBtn_Click(); });
-  currentScenarioBox_ = AddPictureBox("currentScenarioBox", 176, 166, 88, 88);
-  AddButton("rightScenarioBtn", 310, 180, 60, 60, "Gfx\\Buttons\\RightArrow.bmp",
+  currentScenarioBox_ = AddPictureBox("currentScenarioBox", 176, top + 6, 88, 88);
+  AddButton("rightScenarioBtn", 310, top + 20, 60, 60, "Gfx\\Buttons\\RightArrow.bmp",
             [this] { rightScenarioBtn_Click(); });
-  AddButton("okButton", 100, 272, 110, 56, "Gfx\\Buttons\\OkBtn.bmp", [this] { okButton_Click(); });
-  const int cancel = AddButton("cancelButton", 230, 272, 110, 56, "Gfx\\Buttons\\StopBtn.bmp",
-                               [this] { cancelButton_Click(); });
-  SetCancelButton(cancel);
-
   scenario_ = std::clamp<std::int16_t>(setup_.scenario, setup_.randomPosition ? -1 : 0,
                                        setup_.lastScenario);
   ShowPreview();
-  const int option = skillRadio_[std::clamp(setup_.selectedOption, 0, 2)];
-  Select(option);
-  SetFocus(option);
-  Redraw();
 }
 
 void ScenarioOptionsDialog::ShowPreview() {
@@ -60,21 +61,6 @@ void ScenarioOptionsDialog::rightScenarioBtn_Click() {
     scenario_ = static_cast<std::int16_t>(scenario_ + 1);
   }
   ShowPreview();
-}
-
-void ScenarioOptionsDialog::okButton_Click() {
-  const int selected = SelectedIn(kOptionGroup);
-  int option = 0;
-  for (int i = 0; i < 3; ++i) {
-    if (skillRadio_[i] == selected) option = i;
-  }
-  confirmed_ = true;
-  if (setup_.apply) setup_.apply(option, scenario_);
-  Unload();
-}
-
-void ScenarioOptionsDialog::cancelButton_Click() {
-  Unload();
 }
 
 }  // namespace shell

@@ -8,11 +8,11 @@
 #include <functional>
 #include <string>
 
-#include "shell/dialog.h"
+#include "shell/choice_options.h"
 
 namespace shell {
 
-class ScenarioOptionsDialog : public Dialog {
+class ScenarioOptionsDialog : public ChoiceOptionsDialog {
  public:
   struct Setup {
     std::string name;                    // the dialog's name, e.g. "MazeOptions"
@@ -28,22 +28,19 @@ class ScenarioOptionsDialog : public Dialog {
 
   ScenarioOptionsDialog(platform::Runtime& runtime, Setup setup);
 
-  bool Confirmed() const { return confirmed_; }
   std::int16_t ShownScenario() const { return scenario_; }
-  void Form_Load() override;
 
   void leftScenarioBtn_Click();
   void rightScenarioBtn_Click();
-  void okButton_Click();
-  void cancelButton_Click();
+
+ protected:
+  void AddMiddleControls(int top) override;
 
  private:
   void ShowPreview();
 
   Setup setup_;
   std::int16_t scenario_ = 0;
-  bool confirmed_ = false;
-  std::array<int, 3> skillRadio_{};
   int currentScenarioBox_ = -1;
 };
 
