@@ -7,7 +7,7 @@ wagons, one picture per number of wagons a train gets. Run from assets/dominotra
 COLOURS = ["#E8453C", "#FFD23F", "#3A86FF", "#7ED957", "#9B5DE5", "#FF8C1A", "#16B3A6"]
 LEVELS = {"easy": [3], "medium": [3, 2], "hard": [4, 3]}
 SIZE = 88
-WAGON_W, WAGON_H, GAP, ROW_H = 19, 15, 2, 30
+WAGON_W, WAGON_H, GAP, ROW_H = 20, 16, 1.5, 32
 
 
 def wagon(x, y, colour):
