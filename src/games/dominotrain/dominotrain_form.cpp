@@ -112,12 +112,13 @@ bool DominoTrainForm::MoveTrain(std::int16_t dx, double speed) {
   }
   if (ended_) return false;
   loco.x = move.Settle(loco.x);
-  if (resetRequested_) {
-    ResetForm();
-    return false;
-  }
+  // A stop wins over a new train asked for during the same movement.
   if (abortRequested_) {
     EndGame();
+    return false;
+  }
+  if (resetRequested_) {
+    ResetForm();
     return false;
   }
   loco.frame = kLocoStandingFrame;
@@ -229,7 +230,7 @@ void DominoTrainForm::ShowOptions() {
 }
 
 void DominoTrainForm::Form_Click() {
-  if (ended_) return;
+  if (ended_ || abortRequested_) return;  // the game is on its way out
   const Point p = CursorPos();
   if (PointerOn(stopButton_)) {
     if (!dragging_) StopRequested();
@@ -245,7 +246,7 @@ void DominoTrainForm::Form_Click() {
 }
 
 void DominoTrainForm::Form_KeyDown(int& keyCode, int) {
-  if (keyHeld_ || ended_) return;
+  if (keyHeld_ || ended_ || abortRequested_) return;
   keyHeld_ = true;
   using namespace platform::Keys;
   switch (keyCode) {

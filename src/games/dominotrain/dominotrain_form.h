@@ -43,7 +43,8 @@ class DominoTrainForm final : public shell::GameForm {
                 int frameHeight, int frames, std::int16_t front, std::int16_t rear);
   void ReleaseCars();
   void DrawScene();
-  void DrawCar(const GameUtil::Sprite& car, int x, int y);
+  // One frame of a car's strip at (x, y): mask AND, then picture PAINT.
+  void DrawCar(const GameUtil::Sprite& car, int x, int y, int frame);
 
   // Play.
   void PickUpWagonAt(const GameUtil::Point& p);

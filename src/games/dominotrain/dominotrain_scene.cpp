@@ -90,8 +90,8 @@ void DominoTrainForm::ReleaseCars() {
   carsCreated_ = false;
 }
 
-void DominoTrainForm::DrawCar(const Sprite& car, int x, int y) {
-  const int sx = car.frame * car.width;
+void DominoTrainForm::DrawCar(const Sprite& car, int x, int y, int frame) {
+  const int sx = frame * car.width;
   GameUtil::BitBlt(Image(), x, y, car.width, car.height, car.maskSurface, sx, 0, Rop::And);
   GameUtil::BitBlt(Image(), x, y, car.width, car.height, car.imageSurface, sx, 0, Rop::Paint);
 }
@@ -109,25 +109,24 @@ void DominoTrainForm::DrawScene() {
     for (std::int16_t car : model_.trainOrder) {
       if (car < 0 || car >= static_cast<int>(cars_.size())) continue;
       const Sprite& c = cars_[car];
-      DrawCar(c, x, Round(c.y));
+      DrawCar(c, x, Round(c.y), c.frame);
       x += c.width;
     }
     // The grid, standing wagons in their first frame.
     for (const Slot& slot : model_.slots) {
       if (slot.occupant < 0 || (dragging_ && slot.occupant == draggedCar_)) continue;
-      Sprite wagon = cars_[slot.occupant];
-      wagon.frame = 0;
-      DrawCar(wagon, Round(wagon.x), Round(wagon.y));
+      const Sprite& wagon = cars_[slot.occupant];
+      DrawCar(wagon, Round(wagon.x), Round(wagon.y), 0);
     }
-    if (selectedSlot_ != -1 && !dragging_ && model_.slots[selectedSlot_].occupant >= 0) {
+    if (selectedSlot_ >= 0 && selectedSlot_ < kSlotCount && !dragging_ &&
+        model_.slots[selectedSlot_].occupant >= 0) {
       const Sprite& w = cars_[model_.slots[selectedSlot_].occupant];
       DrawWidth = 4;
       Box(Round(w.x), Round(w.y), Round(w.x + w.width), Round(w.y + w.height), platform::kWhite);
     }
     if (dragging_ && draggedCar_ > 0 && draggedCar_ < static_cast<int>(cars_.size())) {
-      Sprite wagon = cars_[draggedCar_];
-      wagon.frame = 0;
-      DrawCar(wagon, Round(wagon.x), Round(wagon.y));
+      const Sprite& wagon = cars_[draggedCar_];
+      DrawCar(wagon, Round(wagon.x), Round(wagon.y), 0);
     }
   }
   DrawPair(stopButton_);

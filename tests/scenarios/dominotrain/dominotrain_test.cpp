@@ -281,6 +281,13 @@ TEST(DominoTrain, EscapeOrStopDuringAMovementEndsTheGameThereAndNextWaitsForTheT
   EXPECT_LE(horns[1] - horns[0], 3440 + 100 + 20);
   ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
   EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 5000), 20);
+
+  // Escape after Next in the same movement still ends the game at once, without a new train.
+  r = s.Run(kOpen + "wait 1000\nkey Right\nwait 100\nkey Escape\nwait 4000\n", 0, {}, "both");
+  shown = TimesOf(r, "show DominoTrainForm").at(0);
+  ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
+  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1100), 20);
+  EXPECT_EQ(Count(r.trace, kHornLong), 1);
 }
 
 // The dialog lies centred: (180, 185), 440 x 230.
