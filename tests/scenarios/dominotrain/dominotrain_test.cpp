@@ -347,5 +347,25 @@ TEST(DominoTrain, AStoredLevelOtherThanThreeFiveOrSevenGivesThree) {
   }
 }
 
+TEST(DominoTrain, WithoutTheWagonPictureTheGameGoesOnWithDarkWagons) {
+  Scenario s;
+  const fs::path program = s.ProgramWithout("Gfx/DominoTrain/Wagon.bmp");
+  const unsigned seed = 2;
+  Result r = s.Run(kOpen + kArrive + "shot layout.png\nwait 10\n", seed, program, "layout");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(Contains(r.trace,
+                       "box Error|DominoTrain:Failed to load image: "
+                       "Gfx\\DominoTrain\\Wagon.bmp"));
+  // The symbols are still stamped on the cars, so the train can still be built.
+  const Layout layout = ReadLayout(s.Shot("layout.png", "layout"));
+  ASSERT_EQ(layout.slotOf.size(), 3u);
+  r = s.Run(kOpen + kArrive + "click " + Centre(layout.slotOf[0]) +
+                "\nwait 30\nclick 400 191\nwait 2300\nkey Escape\nwait 50\n",
+            seed, program);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(Count(r.trace, kConnect), 1);
+  EXPECT_EQ(SurfacesAtMenu(r).back(), SurfacesAtMenu(r).front());
+}
+
 }  // namespace
 }  // namespace scenario
