@@ -25,6 +25,10 @@ const std::string kMoveOut = "sound 1 1 " + kSfx + "TrainMoveOut.wav";
 const std::string kLooped = "sound 131081 1 " + kSfx + "TrainMovingLooped.wav";
 const std::string kSelect = "sound 1 1 " + kSfx + "Select.wav";
 const std::string kSilence = "sound 1 1 Sfx\\Silence.wav";
+// Movements are timed by elapsed time, so longer frames change no place; they only make the
+// runs quicker. A movement's end is noticed within two frames.
+constexpr int kFrameMs = 20;
+const std::string kFrames = "--frame-ms " + std::to_string(kFrameMs);
 
 constexpr int kSlotX[7] = {20, 206, 392, 578, 20, 206, 392};
 constexpr int kSlotY[7] = {320, 320, 320, 320, 458, 458, 458};
@@ -116,6 +120,7 @@ std::vector<long> TimesOf(const Result& r, const std::string& line) {
 
 TEST(DominoTrain, AWholeTrainByMouseLeavesAndANewOneComesThenTheGameFreesEverything) {
   Scenario s;
+  s.SetExtraOptions(kFrames);
   const unsigned seed = 7;
   const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
   ASSERT_EQ(layout.wagons, 3);
@@ -155,14 +160,14 @@ TEST(DominoTrain, AWholeTrainByMouseLeavesAndANewOneComesThenTheGameFreesEveryth
   ASSERT_EQ(out.size(), 1u);
   ASSERT_EQ(looped.size(), 1u);
   EXPECT_GE(looped[0] - out[0], 4231);
-  EXPECT_LE(looped[0] - out[0], 4231 + 20);
+  EXPECT_LE(looped[0] - out[0], 4231 + 2 * kFrameMs);
   long silence = 0;
   for (long t : TimesOf(r, kSilence)) {
     if (!silence && t > looped[0]) silence = t;
   }
   const int total = 212 + 3 * 186;
   EXPECT_GE(silence - looped[0], (total + 850) * 1000 / 300);
-  EXPECT_LE(silence - looped[0], (total + 850) * 1000 / 300 + 20);
+  EXPECT_LE(silence - looped[0], (total + 850) * 1000 / 300 + 2 * kFrameMs);
   EXPECT_EQ(Count(r.trace, kHornLong), 4);  // first, after the round, after Next, second visit
   EXPECT_EQ(ReadLayout(s.Shot("again.png")).slotOf.size(), 3u);
   EXPECT_EQ(Count(r.trace, "show DominoTrainOptions"), 1);
@@ -195,6 +200,7 @@ bool White(const platform::Surface& shot, int x, int y) {
 
 TEST(DominoTrain, AWholeTrainByKeyboardAfterAWrongWagonThatStaysSelected) {
   Scenario s;
+  s.SetExtraOptions(kFrames);
   const unsigned seed = 11;
   const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
   ASSERT_EQ(layout.slotOf.size(), 3u);
@@ -233,6 +239,7 @@ TEST(DominoTrain, AWholeTrainByKeyboardAfterAWrongWagonThatStaysSelected) {
 
 TEST(DominoTrain, WrongAndOffTrackDropsGoBackWithTheirSounds) {
   Scenario s;
+  s.SetExtraOptions(kFrames);
   const unsigned seed = 5;
   const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
   ASSERT_EQ(layout.slotOf.size(), 3u);
@@ -262,10 +269,11 @@ TEST(DominoTrain, WrongAndOffTrackDropsGoBackWithTheirSounds) {
 
 TEST(DominoTrain, EscapeOrStopDuringAMovementEndsTheGameThereAndNextWaitsForTheTrain) {
   Scenario s;
+  s.SetExtraOptions(kFrames);
   Result r = s.Run(kOpen + "wait 1500\nkey Escape\nwait 300\n");
   long shown = TimesOf(r, "show DominoTrainForm").at(0);
   ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
-  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1500), 20);
+  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1500), kFrameMs);
   EXPECT_TRUE(Contains(r.trace, "setting DominoTrain NrOfWagons 3"));
   EXPECT_TRUE(Contains(r.trace, "show MenuForm"));
 
@@ -278,15 +286,15 @@ TEST(DominoTrain, EscapeOrStopDuringAMovementEndsTheGameThereAndNextWaitsForTheT
   ASSERT_EQ(horns.size(), 2u);
   EXPECT_EQ(horns[0], shown + 100);
   EXPECT_GE(horns[1] - horns[0], 3440 + 100);
-  EXPECT_LE(horns[1] - horns[0], 3440 + 100 + 20);
+  EXPECT_LE(horns[1] - horns[0], 3440 + 100 + 2 * kFrameMs);
   ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
-  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 5000), 20);
+  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 5000), kFrameMs);
 
   // Escape after Next in the same movement still ends the game at once, without a new train.
   r = s.Run(kOpen + "wait 1000\nkey Right\nwait 100\nkey Escape\nwait 4000\n", 0, {}, "both");
   shown = TimesOf(r, "show DominoTrainForm").at(0);
   ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
-  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1100), 20);
+  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1100), kFrameMs);
   EXPECT_EQ(Count(r.trace, kHornLong), 1);
 }
 
@@ -303,6 +311,7 @@ bool Selected(const platform::Surface& shot, int option) {
 
 TEST(DominoTrain, TheLevelChangesTheTrainAtOnceIsStoredAndComesBackNextTime) {
   Scenario s;
+  s.SetExtraOptions(kFrames);
   Result r =
       s.Run(kOpen + kArrive + "shot before.png\nkey F1\nwait 50\nshot dialog.png\n" + kOk +
             "shot ok.png\nkey F1\nwait 50\n" + kHard + kCancel +
@@ -339,6 +348,8 @@ TEST(DominoTrain, AStoredLevelOtherThanThreeFiveOrSevenGivesThree) {
   for (const Case c : {Case{"5", 5}, Case{"4", 3}, Case{"7 wagons", 3}, Case{"", 3}}) {
     SCOPED_TRACE(c.stored);
     Scenario s;
+    s.SetExtraOptions(kFrames);
+    s.SetExtraOptions(kFrames);
     fs::create_directories(s.dir() / "config" / "Kidplay");
     std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini")
         << "[DominoTrain]\nNrOfWagons=" << c.stored << "\n";
@@ -349,6 +360,7 @@ TEST(DominoTrain, AStoredLevelOtherThanThreeFiveOrSevenGivesThree) {
 
 TEST(DominoTrain, WithoutTheWagonPictureTheGameGoesOnWithDarkWagons) {
   Scenario s;
+  s.SetExtraOptions(kFrames);
   const fs::path program = s.ProgramWithout("Gfx/DominoTrain/Wagon.bmp");
   const unsigned seed = 2;
   Result r = s.Run(kOpen + kArrive + "shot layout.png\nwait 10\n", seed, program, "layout");
