@@ -2,6 +2,8 @@
 // sequences a replay script cannot make (a touchscreen's jump to a new place).
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "games/lightpaint/light_paint_form.h"
 #include "gameutil/gameutil.h"
 #include "platform/input.h"
@@ -49,6 +51,31 @@ TEST_F(PaintFormTest, APressThatBeganOnAButtonPaintsNothingOnTheCanvas) {
   form_->Form_MouseMove(kLeft, 0, 400, 125);
   form_->Form_MouseUp(kLeft, 0, 400, 125);
   for (int x = 71; x < 800; x += 7) EXPECT_EQ(Pixel(x, 125), platform::kWhite) << x;
+}
+
+TEST_F(PaintFormTest, ThePointerFollowsTheToolOverTheCanvasOnly) {
+  using namespace platform::Pointer;
+  struct Step {
+    std::function<void()> choose;
+    double x, y;
+    int pointer;
+  };
+  const Step steps[] = {
+      {[] {}, 300, 200, kCross},
+      {[] {}, 30, 200, kDefault},  // the colour column
+      {[this] { form_->fillAreaBtn_Click(); }, 300, 200, kCustom},
+      {[] {}, 300, 550, kDefault},                                 // the tool strip
+      {[this] { form_->fillAreaBtn_Click(); }, 300, 200, kCross},  // a second press: the pen
+      {[this] { form_->splashBtn_Click(); }, 300, 200, kDefault},
+      {[this] { form_->shapeBtn_Click(); }, 300, 200, kCross},
+  };
+  for (const Step& step : steps) {
+    step.choose();
+    form_->Form_MouseMove(0, 0, step.x, step.y);
+    EXPECT_EQ(form_->MousePointer(), step.pointer) << step.x << "," << step.y;
+  }
+  ASSERT_NE(form_->MouseIcon(), nullptr);  // FillArea.cur, read once
+  EXPECT_EQ(form_->MouseIcon()->width, 32);
 }
 
 }  // namespace
