@@ -26,19 +26,32 @@ platform::Surface Load(std::string path) {
 
 // The sizes of the 4-connected areas of one colour, as a fill tool sees them.
 std::vector<int> Areas(const platform::Surface& page, std::uint32_t colour) {
-  platform::Surface work = page;
+  const int w = page.width();
+  const int h = page.height();
+  std::vector<char> seen(static_cast<std::size_t>(w) * h, 0);
   std::vector<int> sizes;
-  const platform::Colour marker = platform::Rgb(1, 2, 3);
-  for (int y = 0; y < work.height(); ++y) {
-    for (int x = 0; x < work.width(); ++x) {
-      if (work.row(y)[x] != colour) continue;
-      platform::Surface before = work;
-      platform::FloodFill(work, x, y, platform::FromPixel(colour), marker);
-      int n = 0;
-      for (int i = 0; i < work.width() * work.height(); ++i)
-        n += work.data()[i] != before.data()[i];
-      sizes.push_back(n);
+  std::vector<int> stack;
+  for (int start = 0; start < w * h; ++start) {
+    if (seen[start] || (page.data()[start] & 0xFFFFFF) != colour) continue;
+    int n = 0;
+    seen[start] = 1;
+    stack.push_back(start);
+    while (!stack.empty()) {
+      const int p = stack.back();
+      stack.pop_back();
+      ++n;
+      const int x = p % w;
+      const int y = p / w;
+      const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+      for (const auto& q : next) {
+        if (q[0] < 0 || q[1] < 0 || q[0] >= w || q[1] >= h) continue;
+        const int i = q[1] * w + q[0];
+        if (seen[i] || (page.data()[i] & 0xFFFFFF) != colour) continue;
+        seen[i] = 1;
+        stack.push_back(i);
+      }
     }
+    sizes.push_back(n);
   }
   return sizes;
 }
