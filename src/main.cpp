@@ -1,5 +1,6 @@
 #include "games/dominotrain/dominotrain_form.h"
 #include "games/dots/dots_form.h"
+#include "games/lightpaint/light_paint_form.h"
 #include "games/maze/maze_form.h"
 #include "shell/game_catalog.h"
 #include "shell/program.h"
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
   catalog[0].create = Create<dominotrain::DominoTrainForm>;
   catalog[2].create = Create<dots::DotsForm>;
   catalog[3].create = Create<maze::MazeForm>;
+  catalog[5].create = Create<lightpaint::LightPaintForm>;
   return shell::RunProgram(argc, argv, std::move(catalog));
 }

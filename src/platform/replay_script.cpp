@@ -52,6 +52,10 @@ std::string ParseLine(const std::vector<std::string_view>& w, ScriptStep& step,
     wait = *ms;
     return "";
   }
+  if (verb == "dblclick") {  // two clicks, then the double-click event
+    step.kind = ScriptStep::Kind::DblClick;
+    return point(1);
+  }
   if (verb == "move" || verb == "click") {
     step.kind = verb == "move" ? ScriptStep::Kind::Move : ScriptStep::Kind::Click;
     return point(1);
@@ -119,6 +123,12 @@ std::optional<Script> ParseScript(std::string_view text, std::string* error) {
     }
     step.at = now;
     step.line = lineNumber;
+    if (step.kind == ScriptStep::Kind::DblClick) {
+      ScriptStep click = step;
+      click.kind = ScriptStep::Kind::Click;
+      script.steps.push_back(click);
+      script.steps.push_back(click);
+    }
     script.steps.push_back(std::move(step));
   }
   script.endAt = now;

@@ -9,7 +9,7 @@
 namespace platform {
 
 struct ScriptStep {
-  enum class Kind { Move, Down, Up, Click, Key, KeyDown, KeyUp, Shot };
+  enum class Kind { Move, Down, Up, Click, Key, KeyDown, KeyUp, Shot, DblClick };
   Kind kind = Kind::Move;
   std::int64_t at = 0;  // milliseconds after the start of the run
   int x = 0;

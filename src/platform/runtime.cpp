@@ -379,6 +379,9 @@ void Runtime::RunStep(const ScriptStep& step) {
     case ScriptStep::Kind::KeyUp:
       send(Kind::KeyUp, step.key);
       break;
+    case ScriptStep::Kind::DblClick:
+      send(Kind::DblClick);
+      break;
     case ScriptStep::Kind::Shot: {
       std::filesystem::path file = step.file;
       if (file.is_relative() && !options_.shotsDir.empty()) file = options_.shotsDir / file;

@@ -129,6 +129,12 @@ class SdlVideo final : public Video {
   }
 
   bool PollEvent(InputEvent& out) override {
+    if (doubleClick_) {
+      doubleClick_ = false;
+      out = InputEvent{};
+      out.kind = InputEvent::Kind::DblClick;
+      return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       if (Translate(e, out)) return true;
@@ -218,6 +224,11 @@ class SdlVideo final : public Video {
           pressed_ &= ~out.button;
         }
         out.kind = down ? InputEvent::Kind::MouseDown : InputEvent::Kind::MouseUp;
+        // The second click of a pair (by the system's double-click time and distance) is
+        // followed by a double-click event once its own click has been handled.
+        if (!down && out.button == Buttons::kLeft && e.button.clicks >= 2 &&
+            e.button.clicks % 2 == 0)
+          doubleClick_ = true;
         out.x = std::clamp(e.button.x, 0, kCanvasWidth - 1);
         out.y = std::clamp(e.button.y, 0, kCanvasHeight - 1);
         out.shift = ShiftOf(SDL_GetModState());
@@ -328,6 +339,7 @@ class SdlVideo final : public Video {
   const CursorImage* pointerImage_ = nullptr;
   int pressed_ = 0;
   bool altEnterHeld_ = false;
+  bool doubleClick_ = false;
 };
 
 }  // namespace

@@ -87,6 +87,17 @@ int Dialog::AddOption(const std::string& name, int group, int x, int y, int widt
   return index;
 }
 
+int Dialog::AddColourOption(const std::string& name, int group, int x, int y, int width, int height,
+                            platform::Colour face) {
+  Control c = MakeControl(Kind::Option, name, x, y, width, height, group);
+  c.hasFace = true;
+  c.face = face;
+  controls_.push_back(std::move(c));
+  const int index = static_cast<int>(controls_.size()) - 1;
+  if (focus_ < 0) focus_ = index;
+  return index;
+}
+
 int Dialog::AddPictureBox(const std::string& name, int x, int y, int width, int height) {
   controls_.push_back(MakeControl(Kind::Picture, name, x, y, width, height));
   return static_cast<int>(controls_.size()) - 1;
@@ -143,37 +154,8 @@ void Dialog::Redraw() {
 void Dialog::DrawControl(int index) {
   platform::Surface& s = Image();
   const Control& c = controls_[index];
-  if (c.kind == Kind::Frame) {
-    platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, kFrameFace);
-    platform::DrawBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, 2, kShadow);
-    return;
-  }
-  const bool in = c.selected || pressed_ == index;
-  if (c.kind == Kind::Picture) {
-    platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, kLight);
-    Bevel(s, c.x, c.y, c.width, c.height, true);
-  } else {
-    if (c.selected) {
-      platform::FillBox(s, c.x - 5, c.y - 5, c.x + c.width + 4, c.y + c.height + 4, kSelected);
-    }
-    platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, kFace);
-    Bevel(s, c.x, c.y, c.width, c.height, in);
-  }
-  // The picture sits in the middle: shrunk to fit, or enlarged by whole steps so it stays
-  // crisp. Pressed in, it moves down and right a little.
-  const int shift = in && c.kind != Kind::Picture ? 2 : 0;
-  const platform::Surface* picture = GameUtil::SurfaceOf(c.picture);
-  if (picture && !picture->empty()) {
-    const int innerW = c.width - 8;
-    const int innerH = c.height - 8;
-    const double fit = std::min(static_cast<double>(innerW) / picture->width(),
-                                static_cast<double>(innerH) / picture->height());
-    const double scale = fit >= 1 ? std::floor(fit) : fit;
-    const int w = std::max(1, static_cast<int>(picture->width() * scale));
-    const int h = std::max(1, static_cast<int>(picture->height() * scale));
-    GameUtil::StretchBlt(s, c.x + (c.width - w) / 2 + shift, c.y + (c.height - h) / 2 + shift, w, h,
-                         c.picture, 0, 0, picture->width(), picture->height(), platform::Rop::Copy);
-  }
+  DrawControlFace(s, c, pressed_ == index);
+  if (c.kind == Kind::Frame) return;
   if (index == focus_) {
     for (int x = c.x - 9; x < c.x + c.width + 9; x += 8) {
       platform::FillBox(s, x, c.y - 9, std::min(x + 4, c.x + c.width + 8), c.y - 8, kFocus);
@@ -186,6 +168,55 @@ void Dialog::DrawControl(int index) {
                         std::min(y + 4, c.y + c.height + 8), kFocus);
     }
   }
+}
+
+void DrawControlFace(platform::Surface& s, const Dialog::Control& c, bool pressed) {
+  using Kind = Dialog::Kind;
+  if (c.kind == Kind::Frame) {
+    platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, kFrameFace);
+    platform::DrawBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, 2, kShadow);
+    return;
+  }
+  const bool in = c.selected || pressed;
+  const bool whole = c.inset <= 0 && c.kind != Kind::Picture;
+  if (c.kind == Kind::Picture) {
+    platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1, kLight);
+    Bevel(s, c.x, c.y, c.width, c.height, true);
+  } else {
+    if (c.selected) {
+      platform::FillBox(s, c.x - 5, c.y - 5, c.x + c.width + 4, c.y + c.height + 4, kSelected);
+    }
+    platform::FillBox(s, c.x, c.y, c.x + c.width - 1, c.y + c.height - 1,
+                      c.hasFace ? c.face : kFace);
+    if (!whole) Bevel(s, c.x, c.y, c.width, c.height, in);
+  }
+  // The picture sits in the middle: shrunk to fit, or enlarged by whole steps so it stays
+  // crisp. Pressed in, it moves down and right a little.
+  const int shift = in && c.kind != Kind::Picture ? 2 : 0;
+  const platform::Surface* picture = GameUtil::SurfaceOf(c.picture);
+  if (picture && !picture->empty() && whole) {
+    // A whole-face picture keeps its size, centred (and cut to the control when larger);
+    // pushed in, it moves and its far edges are cut off.
+    const int pw = picture->width();
+    const int ph = picture->height();
+    const int w = std::min(pw, c.width) - shift;
+    const int h = std::min(ph, c.height) - shift;
+    GameUtil::BitBlt(s, c.x + std::max(0, (c.width - pw) / 2) + shift,
+                     c.y + std::max(0, (c.height - ph) / 2) + shift, w, h, c.picture,
+                     std::max(0, (pw - c.width) / 2), std::max(0, (ph - c.height) / 2),
+                     platform::Rop::Copy);
+  } else if (picture && !picture->empty()) {
+    const int innerW = c.width - 2 * c.inset;
+    const int innerH = c.height - 2 * c.inset;
+    const double fit = std::min(static_cast<double>(innerW) / picture->width(),
+                                static_cast<double>(innerH) / picture->height());
+    const double scale = fit >= 1 ? std::floor(fit) : fit;
+    const int w = std::max(1, static_cast<int>(picture->width() * scale));
+    const int h = std::max(1, static_cast<int>(picture->height() * scale));
+    GameUtil::StretchBlt(s, c.x + (c.width - w) / 2 + shift, c.y + (c.height - h) / 2 + shift, w, h,
+                         c.picture, 0, 0, picture->width(), picture->height(), platform::Rop::Copy);
+  }
+  if (whole) Bevel(s, c.x, c.y, c.width, c.height, in);
 }
 
 int Dialog::ControlAt(double x, double y) const {

@@ -31,6 +31,12 @@ class Dialog : public platform::Form {
     bool selected = false;
     std::int32_t picture = 0;
     std::function<void()> onClick;
+    // A colour of its own for the face (a colour swatch), else the dialogs' face colour.
+    bool hasFace = false;
+    platform::Colour face = 0;
+    // The margin the picture is fitted into. 0: the picture is the whole face, drawn at its own
+    // size under the edge.
+    int inset = 4;
   };
 
   // Each returns the control's index.
@@ -40,6 +46,9 @@ class Dialog : public platform::Form {
   int AddOption(const std::string& name, int group, int x, int y, int width, int height,
                 const std::string& picture);
   int AddPictureBox(const std::string& name, int x, int y, int width, int height);
+  // An option without a picture whose face is the colour `face` (a colour swatch).
+  int AddColourOption(const std::string& name, int group, int x, int y, int width, int height,
+                      platform::Colour face);
 
   // Loads a new picture into a control (the old one is deleted).
   void SetPicture(int control, const std::string& path);
@@ -76,5 +85,9 @@ class Dialog : public platform::Form {
   int cancel_ = -1;
   bool keyLatch_ = false;
 };
+
+// Draws a control's face, edge, picture and selection as the dialogs show them (no focus mark);
+// `pressed` shows it pushed in while the pointer holds it.
+void DrawControlFace(platform::Surface& s, const Dialog::Control& c, bool pressed);
 
 }  // namespace shell

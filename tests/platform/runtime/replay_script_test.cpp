@@ -45,9 +45,10 @@ TEST(ReplayScript, StepsLieOnTheTimelineThatWaitsBuild) {
 
 TEST(ReplayScript, MalformedLinesAreRefusedWithTheirNumber) {
   const char* bad[] = {
-      "wait\n",       "wait -5\n",     "wait 1.5\n",    "move 10\n",    "move 800 0\n",
-      "click -1 5\n", "click 5 600\n", "down middle\n", "key Pause\n",  "key\n",
-      "keydown a\n",  "shot\n",        "jump 1 2\n",    "move 1 2 3\n", "wait 5 5\n",
+      "wait\n",       "wait -5\n",    "wait 1.5\n",    "move 10\n",
+      "move 800 0\n", "click -1 5\n", "click 5 600\n", "down middle\n",
+      "key Pause\n",  "key\n",        "keydown a\n",   "shot\n",
+      "jump 1 2\n",   "move 1 2 3\n", "wait 5 5\n",    "dblclick 5\n",
   };
   for (const char* text : bad) {
     std::string error;

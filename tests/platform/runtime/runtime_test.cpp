@@ -52,6 +52,7 @@ class RecordingForm : public Form {
     if (onKeyUp) onKeyUp();
   }
   void Form_KeyPress(int& k) override { Note("press " + std::to_string(k)); }
+  void Form_DblClick() override { Note("dblclick"); }
 };
 
 TEST(Runtime, ScriptInputReachesTheFrontFormInOrderAndOnTime) {
@@ -74,6 +75,29 @@ TEST(Runtime, ScriptInputReachesTheFrontFormInOrderAndOnTime) {
   ASSERT_EQ(trace.size(), 2u);
   EXPECT_EQ(trace[0], std::to_string(t0) + " show RecordingForm");
   EXPECT_EQ(trace[1], std::to_string(t0 + 150) + " end");
+}
+
+TEST(Runtime, ADoubleClickStepIsTwoClicksAndThenTheDoubleClick) {
+  HeadlessRun run("wait 10\ndblclick 5 6\nwait 10\n");
+  auto& form = run.rt().Create<RecordingForm>();
+  form.Show();
+  const std::int64_t t0 = run.rt().NowMs();
+  EXPECT_EQ(run.rt().Run(), 0);
+  auto at = [&](const std::string& what) { return std::to_string(t0 + 10) + " " + what; };
+  const std::vector<std::string> expected = {
+      std::to_string(t0) + " load",
+      std::to_string(t0) + " activate",
+      at("move 0 5 6"),
+      at("down 1 5 6"),
+      at("up 1 5 6"),
+      at("click"),
+      at("move 0 5 6"),
+      at("down 1 5 6"),
+      at("up 1 5 6"),
+      at("click"),
+      at("dblclick"),
+  };
+  EXPECT_EQ(form.log, expected);
 }
 
 TEST(Runtime, TimersFireOnTheVirtualClockAndStopWhenDisabled) {

@@ -47,7 +47,9 @@ std::string Scenario::Command(const std::string& script, unsigned seed, const fs
   std::ofstream(scriptFile) << script;
   fs::create_directories(dir_ / (name + "-shots"));
   const fs::path exe = program.empty() ? fs::path(KIDPLAY_DIR) / "kidplay" : program;
-  return "XDG_RUNTIME_DIR=" + Quote((dir_ / "runtime").string()) +
+  std::string env;
+  for (const auto& [variable, value] : env_) env += variable + "=" + Quote(value) + " ";
+  return env + "XDG_RUNTIME_DIR=" + Quote((dir_ / "runtime").string()) +
          " XDG_CONFIG_HOME=" + Quote((dir_ / "config").string()) + " " + Quote(exe.string()) +
          " --headless --script " + Quote(scriptFile.string()) + " --trace " +
          Quote((dir_ / (name + ".trace")).string()) + " --shots " +

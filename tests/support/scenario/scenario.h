@@ -37,6 +37,10 @@ class Scenario {
   const fs::path& dir() const { return dir_; }
   // Further command-line options for the next runs, e.g. "--frame-ms 37".
   void SetExtraOptions(const std::string& options) { extra_ = options; }
+  // An environment variable for the next runs, e.g. XDG_PICTURES_DIR.
+  void SetEnvironment(const std::string& name, const std::string& value) {
+    env_.emplace_back(name, value);
+  }
 
   // A copy of the program folder without one file (a program path like "Gfx/Menu/Bg.bmp").
   fs::path ProgramWithout(const std::string& missing);
@@ -48,6 +52,7 @@ class Scenario {
 
   fs::path dir_;
   std::string extra_;
+  std::vector<std::pair<std::string, std::string>> env_;
   std::vector<std::pair<std::string, int>> background_;
 };
 
