@@ -49,7 +49,9 @@ TEST(PaintLayout, TheToolStripLiesWhereTheBoardPutsIt) {
     const Place w = DrawWidthButtonPlace(frame1, i);
     EXPECT_GE(w.x, frame1.x);
     EXPECT_LE(w.x + w.width, frame1.x + frame1.width);
-    if (i > 0) EXPECT_GT(w.x, DrawWidthButtonPlace(frame1, i - 1).x + 40);
+    if (i > 0) {
+      EXPECT_GT(w.x, DrawWidthButtonPlace(frame1, i - 1).x + 40);
+    }
   }
 }
 
