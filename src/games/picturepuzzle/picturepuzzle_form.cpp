@@ -220,6 +220,7 @@ void PicturePuzzleForm::EnterKey() {
 }
 
 void PicturePuzzleForm::Form_KeyDown(int& keyCode, int) {
+  escapeDown_ = keyCode == platform::Keys::kEscape;
   if (!keyReleased_) return;
   keyReleased_ = false;
   using namespace platform::Keys;
@@ -248,11 +249,14 @@ void PicturePuzzleForm::Form_KeyDown(int& keyCode, int) {
 }
 
 void PicturePuzzleForm::Form_KeyPress(int& keyAscii) {
-  if (keyAscii == platform::Keys::kEscape) EndGame();
+  // Only an Escape pressed on this form: the one that closed the options dialog comes here
+  // without its key going down here first.
+  if (keyAscii == platform::Keys::kEscape && escapeDown_) EndGame();
 }
 
 void PicturePuzzleForm::Form_KeyUp(int&, int) {
   keyReleased_ = true;
+  escapeDown_ = false;
 }
 
 void PicturePuzzleForm::Form_QueryClose() {

@@ -50,6 +50,7 @@ class PicturePuzzleForm final : public shell::GameForm {
   PuzzleModel model_;
   std::int32_t scenario_ = 0;
   bool keyReleased_ = true;
+  bool escapeDown_ = false;  // Escape went down on this form (not on a dialog)
   bool leaving_ = false;
 
   std::int32_t sourceSurface_ = 0;
