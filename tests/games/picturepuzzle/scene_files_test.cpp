@@ -95,25 +95,5 @@ TEST(PuzzleSceneFiles, PiecesFillTheirHolesExactly) {
   }
 }
 
-TEST(PuzzleSceneFiles, TheTrayPicturesAndPreviewsHaveTheirSizes) {
-  struct Want {
-    std::string path;
-    int w, h;
-  };
-  std::vector<Want> wants = {{"Gfx/PicturePuzzle/Background.bmp", 800, 200},
-                             {"Gfx/PicturePuzzle/TopBorder.bmp", 10, 400},
-                             {"Gfx/PicturePuzzle/LowBorder.bmp", 800, 10},
-                             {"Gfx/PicturePuzzle/Star.bmp", 65, 65},
-                             {"Gfx/PicturePuzzle/StarMask.bmp", 65, 65}};
-  for (int i = 0; i < kSceneCount; ++i) {
-    wants.push_back({"Gfx/PicturePuzzle/ScenarioIcon" + std::to_string(i) + ".bmp", 80, 80});
-  }
-  for (const Want& w : wants) {
-    const auto s = Built(w.path);
-    ASSERT_TRUE(s) << w.path;
-    EXPECT_TRUE(s->width() == w.w && s->height() == w.h) << w.path;
-  }
-}
-
 }  // namespace
 }  // namespace picturepuzzle

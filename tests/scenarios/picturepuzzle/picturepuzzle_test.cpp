@@ -267,6 +267,24 @@ TEST(PicturePuzzle, TheOptionsChangeSceneAndDistanceAndCancelChangesNothing) {
   EXPECT_TRUE(ShowsPiece(shownTable, "Table", "Flower", 10, 420));
 }
 
+// A missing piece picture is reported and leaves a gap; the puzzle can still be finished.
+TEST(PicturePuzzle, AMissingPiecePictureLeavesAGapAndThePuzzleGoesOn) {
+  const SceneInfo& house = Scenes[0];
+  Scenario s;
+  const auto program = s.ProgramWithout("Gfx/PicturePuzzle/House/Door.bmp");
+  const Result r =
+      s.Run(kOpenPuzzle + SolveWithTheMouse(house) + "wait 100\nkey Escape\nwait 50\n", 0, program);
+  EXPECT_EQ(r.status, 0);
+  int boxes = 0;
+  for (const std::string& line : r.trace) {
+    boxes += line.rfind("box Error|PicturePuzzle:", 0) == 0 &&
+             line.find("Door.bmp") != std::string::npos;
+  }
+  EXPECT_GE(boxes, 1);
+  EXPECT_EQ(Count(r.trace, kCorrect), house.pieceCount);
+  EXPECT_EQ(Count(r.trace, kDone), 1);
+}
+
 // A game that frees every picture it made brings the menu back to the same surface count.
 TEST(PicturePuzzle, PlayingAndLeavingTwiceFreesEveryPicture) {
   const SceneInfo& house = Scenes[0];
