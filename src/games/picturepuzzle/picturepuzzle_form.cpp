@@ -85,11 +85,6 @@ void PicturePuzzleForm::SetUpScene(std::int32_t index) {
   model_.StartScene(index);
 }
 
-void PicturePuzzleForm::LayOutTray() {
-  model_.LayOutTray();
-  DrawPuzzle();
-}
-
 void PicturePuzzleForm::DrawPuzzle() {
   platform::Surface& image = Image();
   // A picture that could not be loaded leaves a plain gap, not what was drawn there before.

@@ -35,7 +35,6 @@ class PicturePuzzleForm final : public shell::GameForm {
  private:
   void InitPuzzleForm();
   void SetUpScene(std::int32_t index);
-  void LayOutTray();
   void DrawPuzzle();
   void FramePiece(std::int32_t slot);
   void ClickAt(int x, int y);
