@@ -2,6 +2,7 @@
 #include "games/dots/dots_form.h"
 #include "games/lightpaint/light_paint_form.h"
 #include "games/maze/maze_form.h"
+#include "games/picturepuzzle/picturepuzzle_form.h"
 #include "shell/game_catalog.h"
 #include "shell/program.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   catalog[0].create = Create<dominotrain::DominoTrainForm>;
   catalog[2].create = Create<dots::DotsForm>;
   catalog[3].create = Create<maze::MazeForm>;
+  catalog[4].create = Create<picturepuzzle::PicturePuzzleForm>;
   catalog[5].create = Create<lightpaint::LightPaintForm>;
   return shell::RunProgram(argc, argv, std::move(catalog));
 }

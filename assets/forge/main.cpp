@@ -14,6 +14,7 @@
 #include "cache.h"
 #include "make.h"
 #include "manifest.h"
+#include "scene_description.h"
 #include "sheet.h"
 
 namespace fs = std::filesystem;
@@ -112,6 +113,10 @@ int main(int argc, char** argv) {
     const std::uint64_t self = SelfHash();
     for (const forge::Entry& e : entries) {
       auto source = ReadText(opt.assets / e.source);
+      if (source && e.kind == forge::Kind::Scene) {
+        source = forge::BundleScene(e, *source,
+                                    [&](const std::string& f) { return ReadText(opt.assets / f); });
+      }
       std::uint64_t h = forge::Hash(e.line, self);
       if (source) h = forge::Hash(*source, forge::Hash("\n", h));
       jobs.push_back({&e, std::move(source), h});

@@ -5,6 +5,7 @@
 
 #include "music.h"
 #include "render.h"
+#include "scene.h"
 #include "synth.h"
 #include "wav.h"
 
@@ -75,6 +76,9 @@ Made MakeEntry(const Entry& e, const std::string& source) {
     }
     case Kind::Data:
       files[e.path] = std::vector<std::uint8_t>(source.begin(), source.end());
+      break;
+    case Kind::Scene:
+      files = MakeScene(e, source);
       break;
   }
   return made;

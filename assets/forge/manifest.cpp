@@ -7,6 +7,8 @@
 #include <set>
 #include <sstream>
 
+#include "scene_description.h"
+
 namespace forge {
 namespace {
 
@@ -92,7 +94,7 @@ std::optional<Kind> ParseKind(const std::string& s) {
   static const std::map<std::string, Kind> kinds = {
       {"picture", Kind::Picture}, {"sprite", Kind::Sprite}, {"strip", Kind::Strip},
       {"cursor", Kind::Cursor},   {"sound", Kind::Sound},   {"music", Kind::Music},
-      {"data", Kind::Data}};
+      {"data", Kind::Data},       {"scene", Kind::Scene}};
   auto it = kinds.find(s);
   if (it == kinds.end()) return std::nullopt;
   return it->second;
@@ -149,14 +151,15 @@ class Reader {
     e.kind = *kind;
     static const std::map<Kind, std::string> extensions = {
         {Kind::Picture, ".bmp"}, {Kind::Sprite, ".bmp"}, {Kind::Strip, ".bmp"},
-        {Kind::Cursor, ".cur"},  {Kind::Sound, ".wav"},  {Kind::Music, ".wav"}};
+        {Kind::Cursor, ".cur"},  {Kind::Sound, ".wav"},  {Kind::Music, ".wav"},
+        {Kind::Scene, ".bmp"}};
     if (auto ext = extensions.find(e.kind);
         ext != extensions.end() && !Lower(e.path).ends_with(ext->second)) {
       fail("the path of a " + w[1] + " ends in " + ext->second);
     }
     if (!ValidSource(e.source)) fail("bad source path '" + e.source + "'");
 
-    if (SvgKind(e.kind)) {
+    if (SvgKind(e.kind) || e.kind == Kind::Scene) {
       if (!ParseSize(w[2], e.kind == Kind::Strip, e)) {
         fail("bad size '" + w[2] + "' (expected " + (e.kind == Kind::Strip ? "WxH*N" : "WxH") +
              ")");
@@ -221,6 +224,7 @@ class Reader {
       e.mask = DefaultMaskPath(e.path);
     }
     if (hasMask && Lower(e.mask) == Lower(e.path)) fail("the mask cannot be the picture itself");
+    if (e.kind == Kind::Scene) ReadSceneParts(e, readFile_);
     return e;
   }
 
@@ -233,6 +237,9 @@ class Reader {
 std::vector<std::string> Entry::Outputs() const {
   std::vector<std::string> out{path};
   if (writesMask) out.push_back(mask);
+  for (const Entry& part : parts) {
+    for (const std::string& o : part.Outputs()) out.push_back(o);
+  }
   return out;
 }
 
@@ -287,6 +294,8 @@ std::string KindName(Kind k) {
       return "music";
     case Kind::Data:
       return "data";
+    case Kind::Scene:
+      return "scene";
   }
   return "?";
 }

@@ -15,7 +15,7 @@ struct ForgeError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class Kind { Picture, Sprite, Strip, Cursor, Sound, Music, Data };
+enum class Kind { Picture, Sprite, Strip, Cursor, Sound, Music, Data, Scene };
 
 struct Entry {
   std::string path;  // program path, forward slashes, as written
@@ -33,8 +33,9 @@ struct Entry {
   std::map<std::string, double> vars;  // var.NAME=NUMBER
   std::string where;                   // "file:line" for messages
   std::string line;                    // the entry's text, whitespace normalised (for the cache)
+  std::vector<Entry> parts;  // a scene's further files as plain entries (scene_description.h)
 
-  // Every file this entry writes: the picture, then its mask when it writes one.
+  // Every file this entry writes: the picture, then its mask when it writes one, then its parts'.
   std::vector<std::string> Outputs() const;
 };
 

@@ -189,9 +189,13 @@ int WriteContactSheets(const std::vector<Entry>& entries, const std::filesystem:
   std::map<std::string, std::vector<Cell>> folders;
   for (const Entry& e : entries) {
     if (e.kind == Kind::Sound || e.kind == Kind::Music || e.kind == Kind::Data) continue;
-    std::string folder = e.path.substr(0, e.path.rfind('/'));
-    std::replace(folder.begin(), folder.end(), '/', '_');
-    folders[folder].push_back(MakeCell(e, outDir));
+    std::vector<const Entry*> shown{&e};
+    for (const Entry& part : e.parts) shown.push_back(&part);
+    for (const Entry* s : shown) {
+      std::string folder = s->path.substr(0, s->path.rfind('/'));
+      std::replace(folder.begin(), folder.end(), '/', '_');
+      folders[folder].push_back(MakeCell(*s, outDir));
+    }
   }
   std::filesystem::create_directories(sheetDir);
   int written = 0;

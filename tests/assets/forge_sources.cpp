@@ -3,5 +3,6 @@
 #include "../../assets/forge/expr.cpp"
 #include "../../assets/forge/image.cpp"
 #include "../../assets/forge/manifest.cpp"
+#include "../../assets/forge/scene_description.cpp"
 #include "../../assets/forge/synth.cpp"
 #include "../../assets/forge/wav.cpp"
