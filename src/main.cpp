@@ -1,5 +1,6 @@
 #include "games/dots/dots_form.h"
 #include "games/maze/maze_form.h"
+#include "games/scratch/scratch_form.h"
 #include "shell/game_catalog.h"
 #include "shell/program.h"
 
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
   shell::GameCatalog catalog = shell::BaseCatalog();
   catalog[2].create = Create<dots::DotsForm>;
   catalog[3].create = Create<maze::MazeForm>;
+  catalog[7].create = Create<scratch::ScratchForm>;
   return shell::RunProgram(argc, argv, std::move(catalog));
 }
