@@ -1,11 +1,15 @@
-// The Scratch pictures as the build made them: every animation strip's frames really change
-// from one to the next, and none is empty.
+// The Scratch pictures and sounds as the build made them: every animation strip's frames really
+// change from one to the next and none is empty; the scene sounds are heard, never clip, and the
+// looping ones join without a click.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "platform/wav.h"
 #include "support/scenario/scenario.h"
 
 namespace {
@@ -54,6 +58,36 @@ TEST(ScratchFiles, EveryStripAnimatesFrameByFrame) {
       }
       EXPECT_GT(opaque, 100) << strip.path << " frame " << f << " is empty";
       EXPECT_GT(changed, 20) << strip.path << " frames " << f << " and " << next << " look alike";
+    }
+  }
+}
+
+TEST(ScratchFiles, SceneSoundsAreHeardAndLoopsJoinWithoutAClick) {
+  struct Sound {
+    const char* name;
+    bool loops;
+  };
+  const Sound sounds[] = {{"Space", false},      {"Ocean", true},      {"Jungle", false},
+                          {"Airport", false},    {"Castle", false},    {"Racing", true},
+                          {"Firestation", true}, {"Dollhouse", false}, {"Road", false},
+                          {"Christmas", false},  {"Cornfield", true},  {"Harbor", false}};
+  for (const Sound& sound : sounds) {
+    const auto clip =
+        platform::LoadWavFile(std::string(KIDPLAY_DIR) + "/Sfx/Scratch/" + sound.name + ".wav");
+    ASSERT_TRUE(clip.has_value()) << sound.name;
+    const auto& s = clip->samples;
+    int peak = 0;
+    for (std::int16_t v : s) peak = std::max(peak, std::abs(static_cast<int>(v)));
+    EXPECT_GT(peak, 32768 / 4) << sound.name << " is too quiet";
+    EXPECT_LT(peak, 32000) << sound.name << " clips";
+    EXPECT_GE(clip->lengthMs, 2000) << sound.name;
+    if (!sound.loops) continue;
+    // The end dies away and the start begins from silence, so no step where they meet.
+    for (std::size_t i = 0; i < 64; ++i) {
+      EXPECT_LT(std::abs(s[s.size() - 1 - i]), 300) << sound.name << " ends loud";
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_LT(std::abs(s[i]), 100) << sound.name << " starts with a step";
     }
   }
 }
