@@ -189,6 +189,9 @@ void ScratchForm::Form_Click() {
 
 void ScratchForm::ShowOptions() {
   CalcTimer.SetEnabled(false);
+  // A playing scene hides the pointer; the grown-up needs it in the dialog.
+  const bool wasAnimating = animating_;
+  if (wasAnimating) GameUtil::SetCursorVisible(GameUtil::True);
   ScratchFormOptions dialog(runtime(), *this);
   dialog.ShowModal();
   if (!Loaded()) return;
@@ -196,6 +199,7 @@ void ScratchForm::ShowOptions() {
     SaveSettings();
     ResetForm();
   } else if (animating_) {
+    GameUtil::SetCursorVisible(GameUtil::False);
     // The time the dialog was open does not count: the scene goes on where it stopped.
     stepTime_ = GameUtil::GetTimeMs();
   }
@@ -234,6 +238,10 @@ void ScratchForm::Form_KeyDown(int& keyCode, int) {
 
 void ScratchForm::Form_KeyUp(int&, int) {
   keyReleased_ = true;
+}
+
+void ScratchForm::Form_QueryClose() {
+  EndGame();
 }
 
 void ScratchForm::FreeSprites() {

@@ -39,6 +39,8 @@ class ScratchForm final : public shell::GameForm {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // The window's close button ends the game as the stop button does, even with a key held.
+  void Form_QueryClose() override;
   // Measuring goes on once the form has the focus again (after the options dialog).
   void Form_GotFocus();
   void CalcTimer_Timer();

@@ -38,7 +38,11 @@ std::int16_t ScratchForm::ChooseScene() const {
 }
 
 void ScratchForm::LoadScenario(std::int16_t index) {
-  if (index < 0 || index >= kSceneCount) return;
+  if (index < 0 || index >= kSceneCount) {
+    // No scene: no sprites and no script either (the pictures stay as they were).
+    scene_.Load(-1, nullptr);
+    return;
+  }
   const SceneSpec& spec = SceneTable()[index];
   std::int32_t background = GameUtil::GenerateDC(BackgroundPath(spec));
   GameUtil::BitBlt(backgroundSurface_, 0, 0, 800, 600, background, 0, 0, Rop::Copy);
