@@ -151,8 +151,9 @@ TEST(Scratch, TheSurpriseDrawsAnotherSceneForEveryGame) {
   Scenario s;
   Choose(s, 76, 12, 75);
   std::string script = kOpen;
-  for (int game = 0; game < 6; ++game) script += Spaces(13, 20) + "wait 100\nkey Right\nwait 50\n";
-  const Result r = s.Run(script + "key Escape\nwait 100\n");
+  for (int game = 0; game < 5; ++game) script += Spaces(13, 20) + "wait 100\nkey Right\nwait 50\n";
+  // The sixth game is left with Escape while its scene plays.
+  const Result r = s.Run(script + Spaces(13, 20) + "wait 100\nkey Escape\nwait 100\n");
   const auto sounds = SceneSounds(r);
   ASSERT_EQ(sounds.size(), 6u);
   const std::set<std::string> known = {"Space",  "Ocean",     "Jungle",      "Airport",
@@ -166,6 +167,47 @@ TEST(Scratch, TheSurpriseDrawsAnotherSceneForEveryGame) {
   }
   EXPECT_GE(std::set<std::string>(sounds.begin(), sounds.end()).size(), 3u);
   EXPECT_TRUE(Contains(r.trace, "setting Scratch Scenario 12"));
+  EXPECT_LE(scenario::TimeOf(r.timed.back()) - FirstTime(r, "unload ScratchForm"), 100);
+}
+
+TEST(Scratch, TheCardHidesTheSpritesAtTheirStartingPlaces) {
+  Scenario s;
+  Choose(s, 76, 2, 75);
+  // Over the hippo bathing at (85, 350).
+  s.Run(kOpen + Stroke({{155, 396}}) + "wait 20\nshot hippo.png\n");
+  const auto shot = s.Shot("hippo.png");
+  const auto background = Picture("Gfx/Scratch/Oasis/Oasis.bmp");
+  const auto hippo = Picture("Gfx/Scratch/Oasis/Hippo.bmp");
+  const auto mask = Picture("Gfx/Scratch/Oasis/HippoMask.bmp");
+  int opaque = 0, wrong = 0;
+  for (int y = 358; y < 434; ++y) {
+    for (int x = 117; x < 193; ++x) {
+      const bool onHippo = platform::GetPixel(mask, x - 85, y - 350) == 0;
+      opaque += onHippo;
+      const auto want = onHippo ? platform::GetPixel(hippo, x - 85, y - 350)
+                                : platform::GetPixel(background, x, y);
+      wrong += platform::GetPixel(shot, x, y) != want;
+    }
+  }
+  EXPECT_GT(opaque, 1000);
+  EXPECT_EQ(wrong, 0);
+}
+
+TEST(Scratch, MissingPicturesAreReportedAndTheGameGoesOn) {
+  struct Case {
+    const char* missing;
+    const char* box;
+  };
+  for (const Case c : {Case{"Gfx/Scratch/ScratchSurface.bmp", "Failed to scratch surface images"},
+                       Case{"Gfx/Buttons/Options.bmp", "Failed to load button images"}}) {
+    Scenario s;
+    Choose(s, 76, 0, 75);
+    const Result r = s.Run(kOpen + Spaces(13, 20) + "wait 500\nkey Escape\nwait 100\n", 0,
+                           s.ProgramWithout(c.missing));
+    EXPECT_TRUE(Contains(r.trace, std::string("box Kidplay|") + c.box)) << c.missing;
+    EXPECT_EQ(SceneSounds(r), (std::vector<std::string>{"Space"})) << c.missing;
+    EXPECT_TRUE(Contains(r.trace, "unload ScratchForm")) << c.missing;
+  }
 }
 
 }  // namespace
