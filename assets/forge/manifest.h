@@ -34,6 +34,10 @@ struct Entry {
   std::string where;                   // "file:line" for messages
   std::string line;                    // the entry's text, whitespace normalised (for the cache)
 
+  // A music entry's part of its note file: channels=, beats=, tail=, soundfont=, level=
+  // (music_select.h).
+  std::map<std::string, std::string> musicOptions;
+
   // Every file this entry writes: the picture, then its mask when it writes one.
   std::vector<std::string> Outputs() const;
 };
