@@ -1,5 +1,6 @@
 #include "games/dots/dots_form.h"
 #include "games/maze/maze_form.h"
+#include "games/musicgame/music_game_form.h"
 #include "shell/game_catalog.h"
 #include "shell/program.h"
 
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
   shell::GameCatalog catalog = shell::BaseCatalog();
   catalog[2].create = Create<dots::DotsForm>;
   catalog[3].create = Create<maze::MazeForm>;
+  catalog[6].create = Create<musicgame::MusicGameForm>;
   return shell::RunProgram(argc, argv, std::move(catalog));
 }
