@@ -149,7 +149,7 @@ void MusicGameForm::Form_Click() {
     return;
   }
   // A loop that has not yet seen its sound end finishes on its next pass.
-  if (soloPlaying_ || songPlaying_) return;
+  if (soloPlaying_ || bandPlaying_) return;
   const GameUtil::Point p = CursorPos();
   if (p.X > 738 && p.X < 788 && p.Y > 538 && p.Y < 588) {
     EndGame();
@@ -229,6 +229,7 @@ void MusicGameForm::AnimateSolo(int member) {
 
 void MusicGameForm::PlaySongAnimation() {
   songPlaying_ = true;
+  bandPlaying_ = true;
   std::int32_t t = GameUtil::GetTimeMs();
   GameUtil::SetCursorVisible(GameUtil::False);
   for (Sprite& m : band_.musicians) {
@@ -262,6 +263,7 @@ void MusicGameForm::PlaySongAnimation() {
   }
   ResetForm();
   songPlaying_ = false;
+  bandPlaying_ = false;
   GameUtil::SetCursorVisible(GameUtil::True);
 }
 
@@ -278,7 +280,7 @@ void MusicGameForm::Form_KeyDown(int& keyCode, int) {
     GameUtil::StopAllSounds();
     return;
   }
-  if (soloPlaying_) return;
+  if (soloPlaying_ || bandPlaying_) return;
   using namespace platform::Keys;
   if (keyCode == kEscape) {
     EndGame();

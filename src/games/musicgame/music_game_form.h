@@ -45,6 +45,8 @@ class MusicGameForm final : public shell::GameForm {
   bool songPlaying_ = false;
   bool allOnStage_ = false;
   bool keyReleased_ = true;
+  // True for the whole song and cheer, also after a key has cut the song (songPlaying_ false).
+  bool bandPlaying_ = false;
   bool ended_ = false;
   // With the sound switched off the media files are opened but not played; their time runs on
   // the clock instead, so the band still plays (silently) for as long as each sound lasts.

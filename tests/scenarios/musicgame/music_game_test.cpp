@@ -117,7 +117,9 @@ bool ShowsMember(const platform::Surface& shot, int member, int x, int y, int fr
 
 TEST(MusicGame, AFullBandByMouseBuildsOneSongThenPlaysItLitAndCheersAndStartsAgain) {
   Scenario s;
-  s.SetExtraOptions("--frame-ms 20");
+  // 15 ms passes tell the frame times apart: the drummer steps every 75 ms, the bassist and
+  // the guitarist every 90.
+  s.SetExtraOptions("--frame-ms 15");
   std::string script = kOpen + "shot start.png\n";
   const int stage[4][2] = {{80, 40}, {240, 120}, {400, 40}, {560, 120}};
   for (int i = 0; i < 4; ++i) {
@@ -176,6 +178,18 @@ TEST(MusicGame, AFullBandByMouseBuildsOneSongThenPlaysItLitAndCheersAndStartsAga
     EXPECT_TRUE(ShowsMember(again, i, 50 + 190 * i, 435)) << i;
   }
   EXPECT_FALSE(ShowsMember(shotLit, 0, 50, 435));
+  // A second into the song every member plays its strip at its own frame time: the drummer
+  // (50 ms a frame) shows another frame than the bassist and the guitarist (75 ms), who keep
+  // step.
+  int frames[4] = {-1, -1, -1, -1};
+  for (int i = 0; i < 4; ++i) {
+    for (int f = 0; f < 15 && frames[i] < 0; ++f) {
+      if (ShowsMember(shotLit, i, stage[i][0], stage[i][1], f)) frames[i] = f;
+    }
+    EXPECT_GE(frames[i], 0) << i;
+  }
+  EXPECT_NE(frames[0], frames[2]);
+  EXPECT_EQ(frames[2], frames[3]);
 
   // Both visits ended at the menu with the same pictures alive.
   EXPECT_EQ(Count(r.trace, "unload MusicGameForm"), 2);
