@@ -282,6 +282,26 @@ TEST(MusicGame, ClicksDuringSoundsOnlySilenceThemAndAMemberDroppedOffTheStageGoe
   EXPECT_TRUE(ShowsMember(s.Shot("stopped.png"), 1, 65, 100));
 }
 
+TEST(MusicGame, AMemberPlacedWithTheKeysStaysOnItsPlaceWhenTheMouseMovesAndAClickPutsItThere) {
+  Scenario s;
+  s.SetExtraOptions("--frame-ms 20");
+  const Result r =
+      s.Run(kOpen + "key Space\nkey Enter\n" + Wait(50) + "move 600 500\n" + Wait(50) +
+                "shot moved.png\n" + Click(600, 500) + Wait(300) + Click(700, 300) + Wait(100) +
+                // The next member taken with the keys finds place 0 used.
+                "key Space\nkey Enter\n" + Wait(50) + "shot next.png\n",
+            9);
+  ASSERT_EQ(r.status, 0);
+  const std::vector<Media> media = Opened(r);
+  ASSERT_EQ(media.size(), 1u);
+  EXPECT_EQ(media[0].file, Solo(0, SongOf(media[0].file)));
+  const auto moved = s.Shot("moved.png");
+  EXPECT_TRUE(ShowsMember(moved, 0, 140, 90));
+  EXPECT_FALSE(ShowsMember(moved, 0, 520, 420));
+  const auto next = s.Shot("next.png");
+  EXPECT_TRUE(ShowsMember(next, 1, 305, 40));
+}
+
 TEST(MusicGame, WithTheSoundOffTheBandStillPlaysForAsLongAsEachSound) {
   Scenario s;
   s.SetExtraOptions("--frame-ms 20");
