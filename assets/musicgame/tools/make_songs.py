@@ -136,12 +136,14 @@ def song1():
         b = bar * 3
         if bar == 9:
             s.seq(DRUMS, b, 50, f"{KICK}/1")
-            s.seq(DRUMS, b + 1, 40, " ".join([f"{CABASA}/0.25"] * 4))
-            s.seq(DRUMS, b + 2, 56, " ".join([f"{CABASA}/0.25"] * 4), "a shaker roll")
-            s.seq(DRUMS, b + 3, 60, f"{TRIANGLE}/3")
+            s.seq(DRUMS, b + 1, 72, " ".join([f"{CABASA}/0.25"] * 4))
+            s.seq(DRUMS, b + 2, 92, " ".join([f"{CABASA}/0.25"] * 4), "a shaker roll")
+            s.seq(DRUMS, b + 3, 64, f"{TRIANGLE}/3")
             continue
-        s.seq(DRUMS, b, 52, f"{KICK}/1 {STICK}/1 {STICK}/1")
-        s.seq(DRUMS, b, 36, " ".join([f"{MARACAS}/0.5"] * 6))
+        # soft sounds a little stronger than the kick, so the kick's peak does not hold them down
+        s.seq(DRUMS, b, 48, f"{KICK}/3")
+        s.seq(DRUMS, b + 1, 76, f"{STICK}/1 {STICK}/1")
+        s.seq(DRUMS, b, 58, " ".join([f"{MARACAS}/0.5"] * 6))
     s.seq(DRUMS, 45, 54, f"{KICK}+{TRIANGLE}/3")
 
     melody = ["C5/2 A4/1", "C5/1 D5/1 C5/1", "D5/2 Bb4/1", "A4/3", "G4/1 A4/1 Bb4/1", "A4/2 F4/1",
