@@ -3,6 +3,7 @@
 #include "games/lightpaint/light_paint_form.h"
 #include "games/maze/maze_form.h"
 #include "games/picturepuzzle/picturepuzzle_form.h"
+#include "games/musicgame/music_game_form.h"
 #include "games/scratch/scratch_form.h"
 #include "shell/game_catalog.h"
 #include "shell/program.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   catalog[3].create = Create<maze::MazeForm>;
   catalog[4].create = Create<picturepuzzle::PicturePuzzleForm>;
   catalog[5].create = Create<lightpaint::LightPaintForm>;
+  catalog[6].create = Create<musicgame::MusicGameForm>;
   catalog[7].create = Create<scratch::ScratchForm>;
   return shell::RunProgram(argc, argv, std::move(catalog));
 }

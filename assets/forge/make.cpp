@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "music.h"
+#include "music_select.h"
 #include "render.h"
 #include "scene.h"
 #include "synth.h"
@@ -64,7 +65,7 @@ Made MakeEntry(const Entry& e, const std::string& source) {
       break;
     }
     case Kind::Music: {
-      std::vector<std::int16_t> samples = RenderScore(ParseScore(source, e.source), kSoundFont);
+      std::vector<std::int16_t> samples = RenderMusicEntry(e, source, made.warnings);
       size_t loud = 0;
       for (std::int16_t s : samples) loud += s >= 32767 || s <= -32767;
       if (loud > samples.size() / 10000) {

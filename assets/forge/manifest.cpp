@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 
+#include "music_select.h"
 #include "scene_description.h"
 
 namespace forge {
@@ -216,6 +217,10 @@ class Reader {
         double v = 0;
         if (!ParseNumber(value, v)) fail("bad number '" + value + "' for " + key);
         e.vars[name] = v;
+      } else if (e.kind == Kind::Music && IsMusicOption(key) && eq != std::string::npos) {
+        const std::string problem = CheckMusicOption(key, value);
+        if (!problem.empty()) fail(problem);
+        e.musicOptions[key] = value;
       } else {
         fail("unknown option '" + opt + "'");
       }

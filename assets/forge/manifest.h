@@ -35,6 +35,10 @@ struct Entry {
   std::string line;                    // the entry's text, whitespace normalised (for the cache)
   std::vector<Entry> parts;  // a scene's further files as plain entries (scene_description.h)
 
+  // A music entry's part of its note file: channels=, beats=, tail=, soundfont=, level=
+  // (music_select.h).
+  std::map<std::string, std::string> musicOptions;
+
   // Every file this entry writes: the picture, then its mask when it writes one, then its parts'.
   std::vector<std::string> Outputs() const;
 };

@@ -37,6 +37,10 @@ std::vector<std::int16_t> RenderScore(const Score& s, const std::string& soundFo
   fluid_settings_setint(settings.get(), "synth.reverb.active", s.reverb ? 1 : 0);
   fluid_settings_setint(settings.get(), "synth.chorus.active", s.chorus ? 1 : 0);
   fluid_settings_setint(settings.get(), "synth.cpu-cores", 1);
+  // A compressed SoundFont is slow to decode whole: load only the samples this music uses.
+  if (soundFont.ends_with(".sf3")) {
+    fluid_settings_setint(settings.get(), "synth.dynamic-sample-loading", 1);
+  }
   std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)> synth(
       new_fluid_synth(settings.get()), delete_fluid_synth);
   if (!synth) throw ForgeError("fluidsynth: cannot make a synthesiser");

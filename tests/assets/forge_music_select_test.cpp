@@ -1,0 +1,135 @@
+// Parts of a note file: the options a music entry takes in the manifest, the notes a part keeps,
+// and the loudness every music file is brought to.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../../assets/forge/music_select.h"
+
+namespace forge {
+namespace {
+
+std::vector<Entry> ParseOne(const std::string& line) {
+  return ReadManifest("m.txt", [&](const std::string& name) -> std::optional<std::string> {
+    if (name == "m.txt") return line + "\n";
+    return std::nullopt;
+  });
+}
+
+std::string ManifestError(const std::string& line) {
+  try {
+    ParseOne(line);
+  } catch (const ForgeError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(ForgeMusicPart, TheManifestTakesTheOptionsOnMusicEntriesOnly) {
+  const auto entries = ParseOne(
+      "Sfx/A/solo.wav music - a/song.music channels=10,1 beats=8-16.5 tail=0.5 "
+      "soundfont=musescore level=-19");
+  ASSERT_EQ(entries.size(), 1u);
+  const MusicSelection s = ReadMusicSelection(entries[0].musicOptions);
+  EXPECT_EQ(s.channels, (std::vector<int>{10, 1}));
+  EXPECT_TRUE(s.from == 8 && s.to == 16.5 && s.tail == 0.5 && s.level == -19);
+  EXPECT_EQ(s.soundFont, "/usr/share/sounds/sf3/MuseScore_General_Lite.sf3");
+  // Without options: every channel, every beat, the note file's tail and the usual SoundFont.
+  const MusicSelection plain =
+      ReadMusicSelection(ParseOne("Sfx/A/s.wav music - a/s.music")[0].musicOptions);
+  EXPECT_TRUE(plain.channels.empty() && plain.to < 0 && plain.tail < 0 && plain.level == 0);
+  EXPECT_TRUE(plain.soundFont.empty());
+
+  const char* const bad[] = {
+      "channels=0",      "channels=17", "channels=1,1", "channels=",  "channels=1,", "beats=8",
+      "beats=8-8",       "beats=9-8",   "beats=-1-4",   "beats=a-b",  "tail=11",     "tail=-1",
+      "soundfont=fluid", "level=0",     "level=-41",    "level=loud",
+  };
+  for (const char* option : bad) {
+    const std::string error = ManifestError(std::string("Sfx/A/s.wav music - a/s.music ") + option);
+    EXPECT_EQ(error.rfind("m.txt:1: ", 0), 0u) << option << " -> " << error;
+  }
+  // The options belong to music: a sound recipe or a picture refuses them.
+  EXPECT_NE(ManifestError("Sfx/A/s.wav sound - a/s.sound channels=1"), "");
+  EXPECT_NE(ManifestError("Gfx/A/p.bmp picture 10x10 a/p.svg beats=1-2"), "");
+}
+
+Score ThreeChannels() {
+  Score s;
+  s.tail = 1.5;
+  s.notes = {{10, 0, 1, 36, 100}, {1, 0, 2, 60, 90},    {2, 3, 4, 40, 80},
+             {1, 4, 1, 62, 90},   {10, 7.5, 1, 38, 70}, {1, 8, 1, 64, 90}};
+  return s;
+}
+
+TEST(ForgeMusicPart, APartKeepsTheNotesStartingInItsRangeMovedToTheStartAndCut) {
+  MusicSelection s;
+  s.channels = {1, 2};
+  s.from = 2;
+  s.to = 8;
+  const Score part = SelectPart(ThreeChannels(), s, "song.music");
+  ASSERT_EQ(part.notes.size(), 2u);
+  // The bass note from beat 3 is 4 beats long and ends inside the range, at 7.
+  EXPECT_TRUE(part.notes[0].channel == 2 && part.notes[0].start == 1 && part.notes[0].length == 4);
+  EXPECT_TRUE(part.notes[1].channel == 1 && part.notes[1].start == 2 && part.notes[1].length == 1);
+  EXPECT_EQ(part.length, 6);  // the whole range, even where it is silent
+  EXPECT_EQ(part.tail, 1.5);
+
+  s.channels = {2};
+  s.from = 3;
+  s.to = 5;
+  s.tail = 0.25;
+  const Score cut = SelectPart(ThreeChannels(), s, "song.music");
+  ASSERT_EQ(cut.notes.size(), 1u);
+  EXPECT_EQ(cut.notes[0].length, 2);  // cut at the end of the range
+  EXPECT_EQ(cut.tail, 0.25);
+
+  // Without a range: every beat to the end of the music; without channels: all of them.
+  const Score whole = SelectPart(ThreeChannels(), MusicSelection{}, "song.music");
+  EXPECT_EQ(whole.notes.size(), 6u);
+  EXPECT_EQ(whole.length, 9);
+
+  // A range that holds nothing of the chosen channels is an error naming the file.
+  s.channels = {10};
+  s.from = 1;
+  s.to = 7;
+  try {
+    SelectPart(ThreeChannels(), s, "song.music");
+    FAIL() << "no error";
+  } catch (const ForgeError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("song.music: ", 0), 0u) << e.what();
+  }
+}
+
+// A stereo tone of `seconds` at `amplitude` (0..1), then as long again of silence.
+std::vector<std::int16_t> ToneThenSilence(double amplitude, double seconds) {
+  const int frames = static_cast<int>(44100 * seconds);
+  std::vector<std::int16_t> s(static_cast<size_t>(frames) * 4, 0);
+  for (int i = 0; i < frames; ++i) {
+    const auto v = static_cast<std::int16_t>(
+        std::lround(amplitude * 32767 * std::sin(2 * M_PI * 440 * i / 44100.0)));
+    s[2 * i] = s[2 * i + 1] = v;
+  }
+  return s;
+}
+
+TEST(ForgeMusicPart, LoudnessCountsTheSoundingPartsAndNeverClips) {
+  // A sine at half scale is 9 dB below full scale (RMS 0.354); the silence does not count.
+  auto samples = ToneThenSilence(0.5, 1);
+  EXPECT_NEAR(SoundingLevel(samples, 2, 44100), -9.03, 0.05);
+  EXPECT_EQ(SoundingLevel(std::vector<std::int16_t>(44100, 0), 2, 44100), -100);
+
+  ScaleToLevel(samples, 2, 44100, -20);
+  EXPECT_NEAR(SoundingLevel(samples, 2, 44100), -20, 0.1);
+
+  // A quiet tone asked to be louder than its peak allows stops at a peak of -1 dBFS.
+  auto quiet = ToneThenSilence(0.02, 0.5);
+  ScaleToLevel(quiet, 2, 44100, -3);
+  int peak = 0;
+  for (std::int16_t v : quiet) peak = std::max(peak, std::abs(static_cast<int>(v)));
+  EXPECT_NEAR(20 * std::log10(peak / 32768.0), -1, 0.05);
+  EXPECT_NEAR(SoundingLevel(quiet, 2, 44100), -4.01, 0.1);
+}
+
+}  // namespace
+}  // namespace forge

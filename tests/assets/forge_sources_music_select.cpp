@@ -1,0 +1,2 @@
+// The forge's selection of a part of a note file (channels, beats, tail, SoundFont, loudness).
+#include "../../assets/forge/music_select.cpp"
