@@ -229,5 +229,44 @@ TEST(Dots, APictureOfOneDotIsPlayable) {
   EXPECT_TRUE(Contains(r.trace, "unload DotsForm"));
 }
 
+// The completion runs by elapsed time also while the 32-bit clock wraps: the virtual clock
+// starts at 10000 + seed, so this seed wraps it four seconds into the run, while the fish swims.
+TEST(Dots, TheCompletionTakesItsTimeAcrossTheClocksWrap) {
+  constexpr unsigned kWrapSeed = 2147483648u - 10000 - 4000;
+  Scenario s;
+  const auto dots = DotsOf("fish");
+  const Result r =
+      s.Run(kOpenDots + Spaces(dots.size()) + "wait 9000\nkey Escape\nwait 50\n", kWrapSeed);
+  ASSERT_EQ(r.status, 0) << r.errors;
+  const long time = CompletionTime(r, "fish");
+  EXPECT_GE(time, 5193 + 3001);
+  EXPECT_LE(time, 5193 + 3001 + 30);
+  EXPECT_TRUE(Contains(r.trace, "unload DotsForm"));
+}
+
+// Connecting a whole picture and its completion, Next presses, the options dialog's ways out,
+// stopping amid a completion, leaving and coming back: every time the menu shows, as many
+// surfaces live as when it first showed.
+TEST(Dots, TheSurfaceCountAtTheMenuNeverChanges) {
+  Scenario s;
+  const auto fish = DotsOf("fish");
+  std::string play = Spaces(fish.size()) + "wait 8500\n";  // the fish, then the next picture
+  for (int i = 0; i < 3; ++i) play += "click 760 500\nwait 30\nkey Right\nwait 30\n";
+  play +=
+      "key F1\nwait 50\nclick 465 430\nwait 50\n"                                 // cancel
+      "click 760 560\nwait 50\nclick 520 340\nwait 20\nclick 335 430\nwait 50\n"  // OK
+      "key F1\nwait 50\nkey Escape\nwait 50\n";
+  const Result r =
+      s.Run(kOpenDots + play + "key Escape\nwait 700\n" + "click 150 325\nwait 100\n" +
+            Spaces(fish.size()) + "wait 1000\nclick 700 560\nwait 700\nkey Escape\nwait 50\n");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(Count(r.trace, "show DotsOptions"), 3);
+  EXPECT_EQ(Count(r.trace, "sound 9 1 Sfx\\Dots\\fish.wav"), 2);
+  const std::vector<int> counts = SurfacesAtMenu(r);
+  ASSERT_EQ(counts.size(), 3u);
+  EXPECT_EQ(counts[1], counts[0]);
+  EXPECT_EQ(counts[2], counts[0]);
+}
+
 }  // namespace
 }  // namespace scenario
