@@ -28,6 +28,8 @@ TEST(CommandLine, WithoutADisplayTheProgramSaysSoAndEndsBeforeOpeningSound) {
   // SDL's disk audio driver writes a file as soon as a sound device opens.
   for (const char* driver : {"SDL_VIDEODRIVER=offscreen", "SDL_VIDEODRIVER=dummy", ""}) {
     SCOPED_TRACE(driver);
+    // Left to choose, SDL would use a console display where the machine has one.
+    if (!*driver && fs::exists("/dev/dri")) continue;
     Scenario s;
     const fs::path audio = s.dir() / "audio.raw";
     const Launch l = s.RunCommand(
