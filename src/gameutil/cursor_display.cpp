@@ -103,6 +103,7 @@ void ResetSavedState() {
   savedCursorCount = 0;
   displayModeSaved = false;
   savedDisplayMode = platform::DisplayMode{};
+  ForgetFailedPictures();
 }
 
 }  // namespace GameUtil

@@ -48,7 +48,8 @@ struct Sprite {
   Boolean visible = False;
 };
 
-// Surfaces.
+// Surfaces. A picture file that fails to load is reported with one box the first time in a
+// run; its later failures are silent (and draw the gap as before).
 std::int32_t GenerateDC(const std::string& path);
 std::int32_t GenerateEmptyDC(std::int32_t reference, std::int16_t width, std::int16_t height);
 std::int32_t DeleteGeneratedDC(std::int32_t& handle);
@@ -98,9 +99,11 @@ void StopAllSounds();
 void SetCursorVisible(Boolean visible);
 void SetDisplayMode(std::int16_t width, std::int16_t height, std::int16_t bitsPerPixel);
 void RestoreDisplayMode();
-// Forgets the saved cursor count and display mode, as at the start of a run (for tests that
-// play several runs in one process).
+// Forgets the saved cursor count and display mode and which pictures failed to load, as at
+// the start of a run (for tests that play several runs in one process).
 void ResetSavedState();
+// Forgets only which pictures failed to load.
+void ForgetFailedPictures();
 
 }  // namespace GameUtil
 

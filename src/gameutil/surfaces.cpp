@@ -1,7 +1,10 @@
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <new>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "gameutil/gameutil.h"
@@ -32,6 +35,20 @@ std::int32_t Store(platform::Surface&& surface) {
   return handle;
 }
 
+// Picture files that have failed to load this run, as program paths in one spelling. A screen
+// that loads a missing picture every time it is shown would otherwise put up a new box each
+// time, and a child could not get past them.
+std::unordered_set<std::string> failedPictures;
+
+// The box for a picture that failed, the first time that file fails in this run.
+void ReportFailure(const std::string& path, const std::string& message) {
+  std::string key = path;
+  std::replace(key.begin(), key.end(), '\\', '/');
+  std::transform(key.begin(), key.end(), key.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (failedPictures.insert(key).second) ShowError(GetErrorContext(), message);
+}
+
 std::optional<std::string> ResolveProgramPath(const std::string& path) {
   if (Host* host = GetHost()) return host->ResolvePath(path);
   std::error_code ec;
@@ -50,14 +67,18 @@ std::int32_t GenerateDC(const std::string& path) {
     std::optional<platform::Surface> picture;
     if (file) picture = platform::LoadBmp(*file);
     if (!picture) {
-      ShowError(GetErrorContext(), "Failed to load image: " + path);
+      ReportFailure(path, "Failed to load image: " + path);
       return 0;
     }
     return Store(std::move(*picture));
   } catch (const std::bad_alloc&) {
-    ShowError(GetErrorContext(), "Failed to create compatible DC when trying to load " + path);
+    ReportFailure(path, "Failed to create compatible DC when trying to load " + path);
     return 0;
   }
+}
+
+void ForgetFailedPictures() {
+  failedPictures.clear();
 }
 
 std::int32_t GenerateEmptyDC(std::int32_t reference, std::int16_t width, std::int16_t height) {

@@ -1,10 +1,9 @@
 #include "platform/form.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "platform/draw.h"
+#include "platform/file_read.h"
 #include "platform/runtime.h"
 #include "platform/text.h"
 
@@ -150,11 +149,9 @@ void Form::SetMousePointer(int kind) {
 bool Form::SetMouseIcon(const std::string& path) {
   auto file = runtime_.Resolve(path);
   if (!file) return false;
-  std::ifstream in(*file, std::ios::binary);
-  if (!in) return false;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-  auto image = ParseCursor(bytes);
+  const auto bytes = ReadBoundedFile(*file, FileLimits::kCursor);
+  if (!bytes) return false;
+  auto image = ParseCursor(*bytes);
   if (!image) return false;
   mouseIcon_ = std::make_unique<CursorImage>(std::move(*image));
   if (runtime_.FrontForm() == this) runtime_.UpdatePointer();

@@ -4,10 +4,12 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <vector>
+
+#include "platform/file_read.h"
 
 namespace platform {
 
@@ -17,7 +19,6 @@ namespace {
 // that and keep a damaged header from asking for gigabytes.
 constexpr std::int64_t kMaxSide = 1 << 15;
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 25;
-constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{1} << 28;
 
 std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
   return b[at] | (b[at + 1] << 8);
@@ -64,17 +65,6 @@ bool PlausibleBmp(const std::vector<std::uint8_t>& b) {
   return true;
 }
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec || size == 0 || size > kMaxFileBytes) return {};
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
-    return {};
-  return bytes;
-}
-
 // Copies an SDL picture (any format) into a surface and frees it.
 std::optional<Surface> FromSdlSurface(SDL_Surface* loaded) {
   SDL_Surface* xrgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_XRGB8888, 0);
@@ -102,9 +92,8 @@ std::optional<Surface> FromSdlSurface(SDL_Surface* loaded) {
 
 }  // namespace
 
-std::optional<Surface> LoadBmp(const std::string& path) {
-  const std::vector<std::uint8_t> bytes = ReadFile(path);
-  if (!PlausibleBmp(bytes)) return std::nullopt;
+std::optional<Surface> DecodeBmp(const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() > static_cast<std::size_t>(INT_MAX) || !PlausibleBmp(bytes)) return std::nullopt;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (!rw) return std::nullopt;
   SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
@@ -112,8 +101,18 @@ std::optional<Surface> LoadBmp(const std::string& path) {
   return FromSdlSurface(loaded);
 }
 
+std::optional<Surface> LoadBmp(const std::string& path) {
+  const auto bytes = ReadBoundedFile(path, FileLimits::kPicture);
+  if (!bytes) return std::nullopt;
+  return DecodeBmp(*bytes);
+}
+
 std::optional<Surface> LoadPng(const std::string& path) {
-  SDL_Surface* loaded = IMG_Load(path.c_str());
+  const auto bytes = ReadBoundedFile(path, FileLimits::kPicture);
+  if (!bytes || bytes->empty()) return std::nullopt;
+  SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
+  if (!rw) return std::nullopt;
+  SDL_Surface* loaded = IMG_LoadTyped_RW(rw, 1, "PNG");
   if (!loaded) return std::nullopt;
   return FromSdlSurface(loaded);
 }

@@ -1,7 +1,9 @@
 // Reading BMP pictures, writing and reading PNG screenshots.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -9,6 +11,9 @@ namespace platform {
 
 // Loads a Windows BMP file (any depth SDL understands) as a surface; nothing on any failure.
 std::optional<Surface> LoadBmp(const std::string& path);
+// The same for the bytes of a BMP file: the header is checked against its limits and the
+// file's length before SDL decodes it.
+std::optional<Surface> DecodeBmp(const std::vector<std::uint8_t>& bytes);
 
 // Loads a PNG file (screenshots); nothing on any failure.
 std::optional<Surface> LoadPng(const std::string& path);

@@ -10,6 +10,31 @@ namespace {
 
 constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
+// A wait longer than a day is a mistake, not a test.
+constexpr std::int64_t kMaxWaitMs = 24LL * 3600 * 1000;
+
+// A word from the script as an error message shows it: cut short, control characters as "?".
+std::string Echo(std::string_view word) {
+  constexpr std::size_t kMax = 40;
+  std::string out;
+  for (const char c : word.substr(0, kMax)) {
+    const auto byte = static_cast<unsigned char>(c);
+    out += byte < 0x20 || byte == 0x7F ? '?' : c;
+  }
+  if (word.size() > kMax) out += "...";
+  return out;
+}
+
+// A screenshot goes into the shots folder under a plain file name: no folder part, no "." or
+// "..", nothing a file name cannot hold.
+bool PlainFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == ".." || name.size() > 255) return false;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F || c == '/' || c == '\\') return false;
+  }
+  return true;
+}
 
 std::vector<std::string_view> Words(std::string_view line) {
   std::vector<std::string_view> words;
@@ -48,7 +73,8 @@ std::string ParseLine(const std::vector<std::string_view>& w, ScriptStep& step,
   if (verb == "wait") {
     if (w.size() != 2) return "expected wait MS";
     auto ms = Number(w[1]);
-    if (!ms || *ms < 0 || *ms > 24LL * 3600 * 1000) return "MS must be a whole number >= 0";
+    if (!ms || *ms < 0 || *ms > kMaxWaitMs)
+      return "MS must be a whole number from 0 to " + std::to_string(kMaxWaitMs);
     wait = *ms;
     return "";
   }
@@ -80,17 +106,18 @@ std::string ParseLine(const std::vector<std::string_view>& w, ScriptStep& step,
                                     : ScriptStep::Kind::KeyUp;
     if (w.size() != 2) return "expected " + std::string(verb) + " NAME";
     auto code = KeyCodeFromName(w[1]);
-    if (!code) return "unknown key name '" + std::string(w[1]) + "'";
+    if (!code) return "unknown key name '" + Echo(w[1]) + "'";
     step.key = *code;
     return "";
   }
   if (verb == "shot") {
     step.kind = ScriptStep::Kind::Shot;
     if (w.size() != 2) return "expected shot FILE";
+    if (!PlainFileName(w[1])) return "'" + Echo(w[1]) + "' is not a plain file name";
     step.file = std::string(w[1]);
     return "";
   }
-  return "unknown step '" + std::string(verb) + "'";
+  return "unknown step '" + Echo(verb) + "'";
 }
 
 }  // namespace
@@ -99,6 +126,8 @@ std::optional<Script> ParseScript(std::string_view text, std::string* error) {
   Script script;
   std::int64_t now = 0;
   int lineNumber = 0;
+  // Editors may start the file with a byte-order mark.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::size_t pos = 0;
   while (pos <= text.size()) {
     std::size_t end = text.find('\n', pos);

@@ -16,7 +16,38 @@ bool ParseNumber(std::string_view text, T min, T max, T& out) {
   return true;
 }
 
+// An unknown word as a message shows it: cut short, control characters as "?".
+std::string Echo(std::string_view word) {
+  constexpr std::size_t kMax = 40;
+  std::string out;
+  for (const char c : word.substr(0, kMax)) {
+    const auto byte = static_cast<unsigned char>(c);
+    out += byte < 0x20 || byte == 0x7F ? '?' : c;
+  }
+  if (word.size() > kMax) out += "...";
+  return out;
+}
+
 }  // namespace
+
+std::string RunUsage() {
+  return "usage: kidplay [--windowed]\n"
+         "       kidplay --headless --script FILE [--trace FILE|-] [--shots DIR] [--seed N]\n"
+         "               [--frame-ms N]\n"
+         "\n"
+         "  --windowed     start in an 800 x 600 window instead of full screen\n"
+         "  --headless     run without a display or sound device, driven by a replay script\n"
+         "  --script FILE  the replay script (headless runs only)\n"
+         "  --trace FILE   write the trace there (- for standard output)\n"
+         "  --shots DIR    the folder for the script's screenshots\n"
+         "  --seed N       offsets the virtual clock by N ms (0 to 4294967295)\n"
+         "  --frame-ms N   virtual milliseconds per loop pass (1 to 1000, default 10)\n"
+         "  --help         show this and end\n"
+         "\n"
+         "Exit status: 0 when the program ends normally (also a second copy, which ends at once),\n"
+         "1 when there is no display or the window cannot open, 2 for a malformed command line or\n"
+         "replay script.\n";
+}
 
 std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std::string* error) {
   RunOptions o;
@@ -27,7 +58,11 @@ std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-    if (arg == "--headless") {
+    if (arg == "--help" || arg == "-h") {
+      RunOptions help;
+      help.help = true;
+      return help;
+    } else if (arg == "--headless") {
       o.headless = true;
     } else if (arg == "--windowed") {
       o.windowed = true;
@@ -37,14 +72,14 @@ std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std
       (arg == "--script" ? o.scriptFile : arg == "--trace" ? o.traceFile : o.shotsDir) = v;
     } else if (arg == "--seed") {
       const char* v = value();
-      if (!v || !ParseNumber<std::uint32_t>(v, 0, 1000000000u, o.seed))
-        return fail("--seed needs a whole number from 0 to 1000000000");
+      if (!v || !ParseNumber<std::uint32_t>(v, 0, 4294967295u, o.seed))
+        return fail("--seed needs a whole number from 0 to 4294967295");
     } else if (arg == "--frame-ms") {
       const char* v = value();
       if (!v || !ParseNumber<int>(v, 1, 1000, o.frameMs))
         return fail("--frame-ms needs a whole number from 1 to 1000");
     } else {
-      return fail("unknown option " + std::string(arg));
+      return fail("unknown option " + Echo(arg) + " (--help shows the options)");
     }
   }
   if (o.headless && o.scriptFile.empty()) return fail("--headless needs --script FILE");

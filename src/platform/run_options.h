@@ -9,16 +9,20 @@ namespace platform {
 // kidplay [--windowed]
 // kidplay --headless --script FILE [--trace FILE|-] [--shots DIR] [--seed N] [--frame-ms N]
 struct RunOptions {
+  bool help = false;  // --help: print the usage and end
   bool headless = false;
   bool windowed = false;
   std::string scriptFile;
   std::string traceFile;  // "-" is standard output
   std::string shotsDir;
-  std::uint32_t seed = 0;
+  std::uint32_t seed = 0;  // offsets the virtual clock, up to past the 32-bit clock's wrap
   int frameMs = 10;
 };
 
 // Nothing, with an error text, for unknown or malformed options.
 std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std::string* error);
+
+// What --help prints.
+std::string RunUsage();
 
 }  // namespace platform

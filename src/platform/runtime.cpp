@@ -7,6 +7,7 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/file_read.h"
 #include "platform/image_file.h"
 #include "platform/paths.h"
 #include "platform/sdl_display.h"
@@ -60,15 +61,16 @@ Runtime::~Runtime() {
 
 bool Runtime::Start(std::string* error) {
   if (options_.headless) {
-    std::ifstream in(options_.scriptFile, std::ios::binary);
-    if (!in) {
-      if (error) *error = "cannot read the script " + options_.scriptFile;
+    ReadProblem why = ReadProblem::kNone;
+    const auto text = ReadBoundedText(options_.scriptFile, FileLimits::kScript, &why);
+    if (!text) {
+      if (error)
+        *error = "cannot read the script " + options_.scriptFile + ": " +
+                 DescribeReadProblem(why, FileLimits::kScript);
       return false;
     }
-    std::stringstream text;
-    text << in.rdbuf();
     std::string problem;
-    auto script = ParseScript(text.str(), &problem);
+    auto script = ParseScript(*text, &problem);
     if (!script) {
       if (error) *error = options_.scriptFile + ": " + problem;
       return false;
@@ -88,7 +90,8 @@ bool Runtime::Start(std::string* error) {
       std::error_code ec;
       std::filesystem::create_directories(options_.shotsDir, ec);
     }
-  } else {
+  } else if (!PreviousInstance()) {
+    // A second copy opens no window (and below no sound device): it only ends.
     video_ = OpenSdlVideo(options_.windowed, error);
     if (!video_) return false;
   }
@@ -103,7 +106,7 @@ bool Runtime::Start(std::string* error) {
     }
   };
   hooks.resolve = [this](std::string_view path) { return Resolve(path); };
-  sound_ = std::make_unique<SoundSystem>(std::move(hooks), !options_.headless);
+  sound_ = std::make_unique<SoundSystem>(std::move(hooks), video_ != nullptr);
   return true;
 }
 
@@ -455,13 +458,32 @@ std::optional<std::string> Runtime::Resolve(std::string_view path) const {
 
 std::string Runtime::GetSetting(const std::string& section, const std::string& key,
                                 const std::string& fallback) const {
-  return settings_.GetSetting(section, key, fallback);
+  const auto unsaved = unsavedSettings_.find({section, key});
+  if (unsaved != unsavedSettings_.end()) return unsaved->second;
+  std::string problem;
+  std::string value = settings_.GetSetting(section, key, fallback, &problem);
+  if (!problem.empty()) TellSettingsProblem(problem);
+  return value;
 }
 
 void Runtime::SaveSetting(const std::string& section, const std::string& key,
                           const std::string& value) {
-  settings_.SaveSetting(section, key, value);
-  Trace("setting " + section + " " + key + " " + value);
+  std::string problem;
+  if (settings_.SaveSetting(section, key, value, &problem)) {
+    unsavedSettings_.erase({section, key});
+    Trace("setting " + section + " " + key + " " + value);
+    return;
+  }
+  unsavedSettings_[{section, key}] = value;
+  Trace("setting-failed " + section + " " + key + " " + value);
+  TellSettingsProblem(problem);
+}
+
+void Runtime::TellSettingsProblem(const std::string& problem) const {
+  if (settingsProblemTold_) return;
+  settingsProblemTold_ = true;
+  std::fprintf(stderr, "kidplay: settings: %s; options last only until the program ends\n",
+               problem.c_str());
 }
 
 void Runtime::Trace(const std::string& line) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,6 +85,8 @@ class Runtime {
   DisplayDriver& Display() { return *display_; }
   void MessageBox(const std::string& title, const std::string& text, MessageIcon icon);
   std::optional<std::string> Resolve(std::string_view path) const;
+  // Settings: a value that could not be stored stays in effect for the rest of the run, and
+  // the first failure to read or write the file is told once on stderr.
   std::string GetSetting(const std::string& section, const std::string& key,
                          const std::string& fallback) const;
   void SaveSetting(const std::string& section, const std::string& key, const std::string& value);
@@ -134,6 +137,9 @@ class Runtime {
   std::unique_ptr<SoundSystem> sound_;
   std::unique_ptr<DisplayDriver> display_;
   SettingsStore settings_;
+  std::map<std::pair<std::string, std::string>, std::string> unsavedSettings_;
+  mutable bool settingsProblemTold_ = false;
+  void TellSettingsProblem(const std::string& problem) const;
   std::ofstream traceFile_;
   bool traceToStdout_ = false;
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/form.h"
 #include "platform/runtime.h"
@@ -88,7 +89,20 @@ class SdlVideo final : public Video {
     // Touchscreens drive the program as a mouse does: a tap clicks, a drag moves with the
     // button held.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Fail(error);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      if (error) *error = std::string("no display: ") + SDL_GetError();
+      return false;
+    }
+    // Without a display SDL falls back to drivers that show nothing; the program would run
+    // unseen for ever. Headless runs have their own way and never come here.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+      if (error)
+        *error = std::string("no display: SDL has only its ") + driver +
+                 " video driver here, which shows nothing (set DISPLAY or WAYLAND_DISPLAY, or "
+                 "use --headless --script FILE)";
+      return false;
+    }
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     int w = kCanvasWidth, h = kCanvasHeight;

@@ -8,11 +8,13 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
 #include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>
+
+#include "platform/file_read.h"
 
 namespace platform {
 
@@ -20,15 +22,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A settings file is a few hundred bytes; anything far larger is not ours to read.
-constexpr std::uintmax_t kMaxFileSize = 4u << 20;
-
-struct Section {
-  std::string name;
-  std::vector<std::pair<std::string, std::string>> keys;
-};
-
-using Document = std::vector<Section>;
+using Section = SettingsSection;
+using Document = SettingsDocument;
 
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
@@ -56,9 +51,9 @@ std::string* FindKey(Section& section, std::string_view key) {
   return nullptr;
 }
 
-// Everything that reads as "[Section]" or "Key=Value" below a section; other lines are
-// skipped. A repeated section continues the first one; a repeated key keeps its first value.
-Document Parse(std::string_view text) {
+}  // namespace
+
+Document ParseSettings(std::string_view text) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   Document doc;
   Section* current = nullptr;
@@ -88,24 +83,7 @@ Document Parse(std::string_view text) {
   return doc;
 }
 
-// The file's text; an empty text for a missing file, nothing when it exists but cannot be
-// read (so that a save does not replace keys it never saw).
-std::optional<std::string> ReadFile(const fs::path& file) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(file, ec);
-  if (status.type() == fs::file_type::not_found) return std::string();
-  if (ec || status.type() != fs::file_type::regular) return std::nullopt;
-  const std::uintmax_t size = fs::file_size(file, ec);
-  if (ec || size > kMaxFileSize) return std::nullopt;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text(static_cast<std::size_t>(size), '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  return text;
-}
-
-std::string Serialise(const Document& doc) {
+std::string SerialiseSettings(const Document& doc) {
   std::string out;
   for (const Section& s : doc) {
     if (!out.empty()) out += '\n';
@@ -113,6 +91,21 @@ std::string Serialise(const Document& doc) {
     for (const auto& [k, v] : s.keys) out += k + '=' + v + '\n';
   }
   return out;
+}
+
+namespace {
+
+// The file's text; an empty text for a missing file, nothing (with the reason) when it exists
+// but cannot be read, so that a save does not replace keys it never saw.
+std::optional<std::string> ReadFile(const fs::path& file, std::string* problem) {
+  ReadProblem why = ReadProblem::kNone;
+  std::optional<std::string> text = ReadBoundedText(file, FileLimits::kSettings, &why);
+  if (why == ReadProblem::kMissing) return std::string();
+  if (!text && problem) {
+    *problem =
+        "cannot read " + file.string() + ": " + DescribeReadProblem(why, FileLimits::kSettings);
+  }
+  return text;
 }
 
 bool WriteAll(int fd, const std::string& text) {
@@ -128,16 +121,26 @@ bool WriteAll(int fd, const std::string& text) {
 
 // Writes the text to a fresh file beside `file` and renames it over `file`, so a reader sees
 // either the old or the new contents, never a half-written file.
-bool ReplaceFile(const fs::path& file, const std::string& text) {
+bool ReplaceFile(const fs::path& file, const std::string& text, int* error) {
   static std::atomic<unsigned> counter{0};
   const fs::path temp =
       file.parent_path() / (file.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
                             std::to_string(counter++));
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    *error = errno;
+    return false;
+  }
   bool ok = WriteAll(fd, text) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (ok) ok = ::rename(temp.c_str(), file.c_str()) == 0;
+  if (!ok) *error = errno;
+  if (::close(fd) != 0 && ok) {
+    *error = errno;
+    ok = false;
+  }
+  if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
+    *error = errno;
+    ok = false;
+  }
   if (!ok) ::unlink(temp.c_str());
   return ok;
 }
@@ -168,11 +171,11 @@ std::filesystem::path SettingsStore::DefaultFile() {
 }
 
 std::string SettingsStore::GetSetting(const std::string& section, const std::string& key,
-                                      const std::string& fallback) const {
+                                      const std::string& fallback, std::string* problem) const {
   try {
-    const std::optional<std::string> text = ReadFile(file_);
+    const std::optional<std::string> text = ReadFile(file_, problem);
     if (!text) return fallback;
-    Document doc = Parse(*text);
+    Document doc = ParseSettings(*text);
     Section* s = FindSection(doc, Trim(section));
     const std::string* value = s ? FindKey(*s, Trim(key)) : nullptr;
     return value ? *value : fallback;
@@ -182,12 +185,18 @@ std::string SettingsStore::GetSetting(const std::string& section, const std::str
 }
 
 bool SettingsStore::SaveSetting(const std::string& section, const std::string& key,
-                                const std::string& value) {
+                                const std::string& value, std::string* problem) {
+  auto fail = [&](const std::string& why) {
+    if (problem) *problem = why;
+    return false;
+  };
   try {
-    if (!Storable(section, key, value) || file_.filename().empty()) return false;
-    const std::optional<std::string> text = ReadFile(file_);
-    if (!text) return false;
-    Document doc = Parse(*text);
+    if (!Storable(section, key, value) || file_.filename().empty())
+      return fail("cannot store " + section + " " + key + " in " + file_.string());
+    std::string readProblem;
+    const std::optional<std::string> text = ReadFile(file_, &readProblem);
+    if (!text) return fail(readProblem);
+    Document doc = ParseSettings(*text);
     Section* s = FindSection(doc, section);
     if (!s) s = &doc.emplace_back(Section{section, {}});
     if (std::string* existing = FindKey(*s, key)) {
@@ -198,10 +207,13 @@ bool SettingsStore::SaveSetting(const std::string& section, const std::string& k
     std::error_code ec;
     const fs::path folder = file_.parent_path();
     if (!folder.empty()) fs::create_directories(folder, ec);
-    if (ec) return false;
-    return ReplaceFile(file_, Serialise(doc));
-  } catch (const std::exception&) {
-    return false;
+    if (ec) return fail("cannot write " + file_.string() + ": " + ec.message());
+    int error = 0;
+    if (!ReplaceFile(file_, SerialiseSettings(doc), &error))
+      return fail("cannot write " + file_.string() + ": " + std::strerror(error));
+    return true;
+  } catch (const std::exception& e) {
+    return fail("cannot write " + file_.string() + ": " + e.what());
   }
 }
 

@@ -9,7 +9,9 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "platform/file_read.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -40,7 +42,10 @@ class FontCache {
     for (const std::filesystem::path& folder :
          {ExecutableFolder() / "Fonts",
           std::filesystem::path("/usr/share/fonts/truetype/dejavu")}) {
-      font = TTF_OpenFont((folder / file).c_str(), pixelSize);
+      const std::vector<std::uint8_t>& bytes = FileBytes(folder / file);
+      if (bytes.empty()) continue;
+      SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+      if (rw) font = TTF_OpenFontRW(rw, 1, pixelSize);
       if (font) break;
     }
     // A font that cannot be opened is remembered too, so a missing file costs one search.
@@ -49,7 +54,22 @@ class FontCache {
   }
 
  private:
+  // A font file's bytes, read once and kept for as long as fonts made from them live (empty
+  // when it cannot be read).
+  const std::vector<std::uint8_t>& FileBytes(const std::filesystem::path& file) {
+    auto it = files_.find(file.string());
+    if (it == files_.end()) {
+      it = files_
+               .emplace(
+                   file.string(),
+                   ReadBoundedFile(file, FileLimits::kFont).value_or(std::vector<std::uint8_t>()))
+               .first;
+    }
+    return it->second;
+  }
+
   bool initialised_ = false;
+  std::map<std::string, std::vector<std::uint8_t>> files_;
   std::map<std::pair<int, bool>, TTF_Font*> fonts_;
 };
 

@@ -4,13 +4,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+
+#include "platform/file_read.h"
 
 namespace platform {
 namespace {
 
 // Files beyond these sizes are refused rather than decoded: the games' sounds are far smaller.
-constexpr std::size_t kMaxFileBytes = 64u << 20;
+constexpr std::size_t kMaxFileBytes = FileLimits::kSound;
 constexpr std::uint64_t kMaxConvertedBytes = 256u << 20;
 
 std::uint32_t ReadU32(const std::uint8_t* p) {
@@ -94,14 +95,9 @@ std::optional<Clip> DecodeWav(const std::vector<std::uint8_t>& bytes) {
 }
 
 std::optional<Clip> LoadWavFile(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const std::streamoff size = in.tellg();
-  if (size <= 0 || static_cast<std::uint64_t>(size) > kMaxFileBytes) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-  return DecodeWav(bytes);
+  const auto bytes = ReadBoundedFile(fileName, kMaxFileBytes);
+  if (!bytes) return std::nullopt;
+  return DecodeWav(*bytes);
 }
 
 std::shared_ptr<const Clip> ClipCache::Get(const std::string& fileName) {

@@ -123,19 +123,21 @@ void MenuForm::RunMenu() {
   std::int32_t previous = start;
   while (menuRunning_) {
     const std::int32_t now = GameUtil::GetTimeMs();
-    // 200 degrees a second; kept within one turn, which changes no angle.
+    using GameUtil::ElapsedMs;
+    // 200 degrees a second; kept within one turn (0 to 359), which changes no angle.
     logoPhase_ = static_cast<std::int32_t>(
-        GameUtil::RoundHalfEven(logoPhase_ + (now - previous) * 200.0 / 1000.0) % 360);
+        GameUtil::RoundHalfEven(logoPhase_ + ElapsedMs(now, previous) * 200.0 / 1000.0) % 360);
+    if (logoPhase_ < 0) logoPhase_ += 360;
     if (logoSequence_) {
-      if (nextLetter < kLetterCount && now - lastLetter > 500) {
+      if (nextLetter < kLetterCount && ElapsedMs(now, lastLetter) > 500) {
         logoLetters_[nextLetter].visible = True;
         ++nextLetter;
         lastLetter = now;
       }
-      if (nextLetter == kLetterCount && now - start > 5000) {
+      if (nextLetter == kLetterCount && ElapsedMs(now, start) > 5000) {
         int j = kLetterCount - 1;
         while (j >= 0 && logoLetters_[j].visible != True) --j;
-        if (j >= 0 && now - start > 5000 + (6 - j) * 500) {
+        if (j >= 0 && ElapsedMs(now, start) > 5000 + (6 - j) * 500) {
           logoLetters_[j].visible = GameUtil::False;
           if (j == 0) logoSequence_ = false;
         }

@@ -19,10 +19,20 @@ int RunProgram(int argc, const char* const* argv, GameCatalog catalog) {
     std::fprintf(stderr, "kidplay: %s\n", error.c_str());
     return 2;
   }
+  if (options->help) {
+    std::fputs(platform::RunUsage().c_str(), stdout);
+    return 0;
+  }
   platform::Runtime runtime(*options, platform::ExecutableFolder());
   if (!runtime.Start(&error)) {
-    std::fprintf(stderr, "kidplay: %s\n", error.c_str());
+    // "no display: ..." is a whole line of its own; other failures name the program.
+    const bool noDisplay = error.rfind("no display: ", 0) == 0;
+    std::fprintf(stderr, "%s%s\n", noDisplay ? "" : "kidplay: ", error.c_str());
     return options->headless ? 2 : 1;
+  }
+  if (runtime.PreviousInstance()) {
+    std::fprintf(stderr, "kidplay: another copy is already running (it holds %s); this one ends\n",
+                 platform::InstanceLock::DefaultFile().c_str());
   }
   RuntimeHost host(runtime);
   GameUtil::SetHost(&host);

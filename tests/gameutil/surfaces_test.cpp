@@ -80,6 +80,18 @@ TEST_F(Surfaces, MissingOrBrokenPictureGivesOneBoxUnderTheContext) {
   EXPECT_EQ(host.boxes, (std::vector<Box>{box("Menu:Failed to load image: Gfx\\Menu\\Nope.bmp"),
                                           box("Maze:Failed to load image: broken.BMP")}));
   EXPECT_EQ(GetDCCount(), before);
+
+  // Once a file has failed, its later failures are silent, whatever the spelling; another
+  // file still gets its box.
+  for (const char* again : {"Gfx\\Menu\\Nope.bmp", "gfx/menu/NOPE.bmp", "Broken.bmp"})
+    EXPECT_EQ(GenerateDC(again), 0) << again;
+  EXPECT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(GenerateDC("Gfx\\Menu\\Other.bmp"), 0);
+  EXPECT_EQ(host.boxes.size(), 3u);
+  // A new run reports them again.
+  ResetSavedState();
+  EXPECT_EQ(GenerateDC("Gfx\\Menu\\Nope.bmp"), 0);
+  EXPECT_EQ(host.boxes.size(), 4u);
 }
 
 TEST_F(Surfaces, LoadsAPictureThroughTheProgramPathAndCopiesNothingThroughA0Handle) {

@@ -2,9 +2,9 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
-#include <system_error>
+
+#include "platform/file_read.h"
 
 namespace dots {
 namespace {
@@ -25,48 +25,47 @@ void ForEachLine(std::string_view text, Apply apply) {
   }
 }
 
-// "number" in the format: read, then the fraction dropped downwards. Values outside the
-// 32-bit range are refused so that the game's own conversions stay defined.
-std::optional<std::int32_t> WholeNumber(std::string_view text) {
+// "number" in the format: read, then the fraction dropped downwards.
+std::optional<double> WholeNumber(std::string_view text) {
   const std::optional<double> value = ParseNumber(text);
   if (!value) return std::nullopt;
-  const double whole = std::floor(*value);
-  if (whole < std::numeric_limits<std::int32_t>::min() ||
-      whole > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(whole);
+  return std::floor(*value);
 }
 
-// A dot coordinate: to nearest, halves to even, and it must fit in 16 bits.
-std::optional<std::int32_t> Coordinate(std::string_view text) {
-  const std::optional<double> value = ParseNumber(text);
-  if (!value) return std::nullopt;
-  const double rounded = std::nearbyint(*value);
-  if (rounded < std::numeric_limits<std::int16_t>::min() ||
-      rounded > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
+// What one reading found besides the fields: a number beyond what the game can use.
+struct Reading {
+  bool outOfRange = false;
+  // A number within [lo, hi] is stored; one outside leaves the field and damages the picture.
+  template <typename Field>
+  void Set(std::optional<double> number, double lo, double hi, Field& field) {
+    if (!number) return;
+    if (*number < lo || *number > hi) {
+      outOfRange = true;
+      return;
+    }
+    field = static_cast<Field>(*number);
   }
-  return static_cast<std::int32_t>(rounded);
-}
+};
 
-// "x,y": x before the first comma, y after it. A line that does not give two coordinates
-// gives no dot.
-std::optional<GameUtil::Point> DotLine(std::string_view line) {
+// "x,y": x before the first comma, y after it, each to nearest with halves to even. A line
+// that does not give two numbers gives no dot; a coordinate beyond 16 bits damages the picture.
+std::optional<GameUtil::Point> DotLine(std::string_view line, Reading& reading) {
   const std::size_t comma = line.find(',');
   if (comma == std::string_view::npos) return std::nullopt;
-  const auto x = Coordinate(line.substr(0, comma));
-  const auto y = Coordinate(line.substr(comma + 1));
+  const auto x = ParseNumber(line.substr(0, comma));
+  const auto y = ParseNumber(line.substr(comma + 1));
   if (!x || !y) return std::nullopt;
-  return GameUtil::Point{*x, *y};
-}
-
-void SetWhole(std::string_view value, std::int32_t& field) {
-  if (const auto number = WholeNumber(value)) field = *number;
-}
-
-void SetWholeAsDouble(std::string_view value, double& field) {
-  if (const auto number = WholeNumber(value)) field = *number;
+  GameUtil::Point point;
+  constexpr double lo = std::numeric_limits<std::int16_t>::min();
+  constexpr double hi = std::numeric_limits<std::int16_t>::max();
+  Reading dot;
+  dot.Set(std::nearbyint(*x), lo, hi, point.X);
+  dot.Set(std::nearbyint(*y), lo, hi, point.Y);
+  if (dot.outOfRange) {
+    reading.outOfRange = true;
+    return std::nullopt;
+  }
+  return point;
 }
 
 void SetFileName(std::string_view value, std::string& field) {
@@ -83,9 +82,9 @@ void ResetForReading(DotPicture& state) {
   state.backgroundFile.clear();
 }
 
-ReadResult Finish(DotPicture& state, bool readable) {
+ReadResult Finish(DotPicture& state, bool readable, bool outOfRange = false) {
   if (state.animFrames < 1) state.animFrames = 1;
-  return {readable, readable && IsPlayable(state)};
+  return {readable, readable && !outOfRange && IsPlayable(state), outOfRange};
 }
 
 }  // namespace
@@ -136,18 +135,20 @@ bool IsSafeFileName(std::string_view name) {
 }
 
 bool IsPlayable(const DotPicture& state) {
-  return state.dots.size() >= 2;
+  return !state.dots.empty();
 }
 
 ReadResult ReadDotPicture(std::string_view text, DotPicture& state) {
   ResetForReading(state);
   int pointLinesLeft = 0;
   std::vector<GameUtil::Point> points;
+  Reading reading;
+  namespace Limits = DotPictureLimits;
 
   ForEachLine(text, [&](std::string_view line) {
     if (line.empty()) return;
     if (pointLinesLeft > 0) {
-      if (const auto point = DotLine(line)) points.push_back(*point);
+      if (const auto point = DotLine(line, reading)) points.push_back(*point);
       if (--pointLinesLeft == 0) state.dots = std::move(points);
       return;
     }
@@ -155,63 +156,57 @@ ReadResult ReadDotPicture(std::string_view text, DotPicture& state) {
     if (equals == std::string_view::npos) return;
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
+    const std::optional<double> number =
+        key == "NAME" || key == "IMAGE" || key == "MASK" || key == "ANIM_BG" || key == "ANIM_SOUND"
+            ? std::nullopt
+            : WholeNumber(value);
 
     if (key == "NAME") {
       state.pictureName = value;
     } else if (key == "OFFSET_X") {
-      SetWholeAsDouble(value, state.offsetX);
+      reading.Set(number, -Limits::kMaxOffset, Limits::kMaxOffset, state.offsetX);
     } else if (key == "OFFSET_Y") {
-      SetWholeAsDouble(value, state.offsetY);
+      reading.Set(number, -Limits::kMaxOffset, Limits::kMaxOffset, state.offsetY);
     } else if (key == "IMAGE") {
       SetFileName(value, state.imageFile);
     } else if (key == "MASK") {
       SetFileName(value, state.maskFile);
     } else if (key == "WIDTH") {
-      SetWhole(value, state.pictureWidth);
+      reading.Set(number, 0, Limits::kMaxSide, state.pictureWidth);
     } else if (key == "HEIGHT") {
-      SetWhole(value, state.pictureHeight);
+      reading.Set(number, 0, Limits::kMaxSide, state.pictureHeight);
     } else if (key == "ANIM_NROFFRAMES") {
-      SetWhole(value, state.animFrames);
+      reading.Set(number, 0, Limits::kMaxFrames, state.animFrames);
     } else if (key == "ANIM_TICKSPERFRAME") {
-      SetWhole(value, state.animTicks);
+      reading.Set(number, 0, Limits::kMaxFrameMs, state.animTicks);
     } else if (key == "ANIM_LOOP") {
-      if (const auto number = WholeNumber(value)) state.animLoop = *number == 1;
+      if (number) state.animLoop = *number == 1;
     } else if (key == "ANIM_BG") {
       SetFileName(value, state.backgroundFile);
     } else if (key == "ANIM_MOVE_X") {
-      SetWholeAsDouble(value, state.moveX);
+      reading.Set(number, -Limits::kMaxSpeed, Limits::kMaxSpeed, state.moveX);
     } else if (key == "ANIM_MOVE_Y") {
-      SetWholeAsDouble(value, state.moveY);
+      reading.Set(number, -Limits::kMaxSpeed, Limits::kMaxSpeed, state.moveY);
     } else if (key == "ANIM_SOUND") {
       SetFileName(value, state.animSound);
     } else if (key == "DOTS") {
       // A count below 1 or beyond 16 bits starts no list; the dots stay as they are.
-      const auto count = WholeNumber(value);
-      if (count && *count >= 1 && *count <= std::numeric_limits<std::int16_t>::max()) {
-        pointLinesLeft = *count;
+      if (number && *number >= 1 && *number <= std::numeric_limits<std::int16_t>::max()) {
+        pointLinesLeft = static_cast<int>(*number);
         points.clear();
       }
     }
   });
   // A list cut short by the end of the file keeps the dots it gave.
   if (pointLinesLeft > 0) state.dots = std::move(points);
-  return Finish(state, true);
+  return Finish(state, true, reading.outOfRange);
 }
 
 ReadResult ReadDotPictureFile(const std::filesystem::path& file, DotPicture& state) {
   ResetForReading(state);
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return Finish(state, false);
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error || size > MaxDotFileSize) return Finish(state, false);
-
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return Finish(state, false);
-  std::string text(static_cast<std::size_t>(size), '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return Finish(state, false);
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  return ReadDotPicture(text, state);
+  const std::optional<std::string> text = platform::ReadBoundedText(file, MaxDotFileSize);
+  if (!text) return Finish(state, false);
+  return ReadDotPicture(*text, state);
 }
 
 std::string DotFilePath(std::string_view scenario) {

@@ -35,9 +35,21 @@ struct DotPicture {
 };
 
 struct ReadResult {
-  bool readable = false;  // the file could be read
-  bool playable = false;  // readable, and there are at least two dots to connect
+  bool readable = false;    // the file could be read
+  bool playable = false;    // readable, nothing out of range, and at least one dot to connect
+  bool outOfRange = false;  // a number lay beyond what the game can use (the field kept its value)
 };
+
+// The ranges of the numbers the game can use safely in its frame and motion arithmetic, far
+// beyond any real picture; a number outside them makes the picture damaged and it is passed
+// over.
+namespace DotPictureLimits {
+constexpr std::int32_t kMaxSide = 4096;       // WIDTH, HEIGHT: 0 to this
+constexpr std::int32_t kMaxFrames = 1024;     // ANIM_NROFFRAMES: 0 (a single picture) to this
+constexpr std::int32_t kMaxFrameMs = 600000;  // ANIM_TICKSPERFRAME: 0 to ten minutes
+constexpr double kMaxSpeed = 10000;   // ANIM_MOVE_X, ANIM_MOVE_Y: pixels a second, either way
+constexpr double kMaxOffset = 10000;  // OFFSET_X, OFFSET_Y: either way
+}  // namespace DotPictureLimits
 
 // Files larger than this are not dot pictures and are refused unread.
 constexpr std::uintmax_t MaxDotFileSize = 1 << 20;
@@ -46,11 +58,12 @@ constexpr std::uintmax_t MaxDotFileSize = 1 << 20;
 // sound and picture names cleared; name, size, frame time, looping and dots kept), then the
 // lines. Never fails: lines it cannot use are passed over.
 //   - Lines end in CR LF, LF or CR; empty lines are skipped everywhere, also inside a dot list.
-//   - A value that is not a number, or whose whole part is beyond 32 bits, leaves its field.
+//   - A value that is not a number leaves its field. A number beyond its range (above, dot
+//     coordinates: 16 bits) leaves its field too, and the picture is not playable.
 //   - DOTS=n with n from 1 to 32767 takes the next n non-empty lines as dots; any other count
-//     starts no list. A dot line needs "x,y" with both parts numbers that round into 16 bits;
-//     otherwise it gives no dot but still takes its place. A list cut short by the end of the
-//     file keeps the dots it gave.
+//     starts no list. A dot line needs "x,y" with both parts numbers; otherwise it gives no dot
+//     but still takes its place. A list cut short by the end of the file keeps the dots it
+//     gave. One dot is enough to play.
 //   - A picture or sound name that is not a safe file name (below) clears the name.
 ReadResult ReadDotPicture(std::string_view text, DotPicture& state);
 // The same for a file, already resolved to a file-system path. A file that cannot be read

@@ -25,11 +25,10 @@ int Round(double v) {
   return static_cast<int>(RoundHalfEven(v));
 }
 
-// The three hit radii the options offer; any other stored value counts as the nearest of them.
-std::int16_t NearestGridSize(int value) {
-  if (value < 15) return 10;
-  if (value < 25) return 20;
-  return 30;
+// The stored hit radius is used as it is when a child can play with it; anything else (a
+// damaged or hand-edited file) gives the default.
+std::int16_t UsableGridSize(int value) {
+  return static_cast<std::int16_t>(value >= 5 && value <= 60 ? value : 20);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ void DotsForm::InitForm() {
   DrawWidth = 3;
   FillSolid = true;
   dotsScenario_ = 0;
-  gridSize_ = NearestGridSize(ReadSetting("GridSize", 20));
+  gridSize_ = UsableGridSize(ReadSetting("GridSize", 20));
   stopButton_ = LoadButton("Stop", 675, 537.5);
   optionsButton_ = LoadButton("Options", 737.5, 537.5);
   nextButton_ = LoadButton("Next", 737.5, 475);
@@ -133,12 +132,11 @@ void DotsForm::DrawPicture() {
   }
   if (pictureComplete_) {
     GameUtil::BitBlt(Image(), 0, 0, 800, 600, backgroundSurface_, 0, 0, Rop::Copy);
-    const int x = Round(picture_.offsetX);
-    const int y = Round(picture_.offsetY);
+    const CompletionDraw at = CompletionPlace(completion_, picture_);
     const int w = picture_.pictureWidth;
     const int h = picture_.pictureHeight;
-    GameUtil::BitBlt(Image(), x, y, w, h, maskSurface_, w * animFrame_, 0, Rop::And);
-    GameUtil::BitBlt(Image(), x, y, w, h, pictureSurface_, w * animFrame_, 0, Rop::Paint);
+    GameUtil::BitBlt(Image(), at.x, at.y, w, h, maskSurface_, at.frameLeft, 0, Rop::And);
+    GameUtil::BitBlt(Image(), at.x, at.y, w, h, pictureSurface_, at.frameLeft, 0, Rop::Paint);
   }
   DrawPair(stopButton_);
   DrawPair(optionsButton_);
@@ -183,41 +181,16 @@ bool DotsForm::TryConnect(const Point& p) {
 
 void DotsForm::PlayCompletion() {
   if (!picture_.animSound.empty()) GameUtil::PlayGameSound(SoundPath(picture_.animSound), 0, 9);
-  const std::int32_t start = GameUtil::GetTimeMs();
-  animFrameTime_ = start;
-  std::int32_t previous = start;
-  animFrame_ = 0;
-  bool done = false;
-  std::int32_t doneTime = 0;
-  const int frames = std::max(1, picture_.animFrames);
+  completion_ = StartCompletion(GameUtil::GetTimeMs());
   while (true) {
     if (!pictureComplete_ || leaving_) {
       GameUtil::StopAllSounds();
       if (leaving_) EndGame();
       return;
     }
-    const std::int32_t now = GameUtil::GetTimeMs();
-    if (now - animFrameTime_ > picture_.animTicks) {
-      if (picture_.animLoop) {
-        animFrame_ = (animFrame_ + 1) % frames;
-      } else if (animFrame_ < frames - 1) {
-        ++animFrame_;
-      }
-      animFrameTime_ = now;
-    }
-    picture_.offsetX += picture_.moveX * (now - previous) / 1000;
-    picture_.offsetY += picture_.moveY * (now - previous) / 1000;
-    const bool moving = picture_.moveX > 0 || picture_.moveY > 0;
-    const bool offField = picture_.offsetX < -picture_.pictureWidth || picture_.offsetX > 800 ||
-                          picture_.offsetY < -picture_.pictureHeight || picture_.offsetY > 600;
-    if (!done && ((moving && offField) || (!moving && now - start >= 7001))) {
-      done = true;
-      doneTime = now;
-    }
-    if (done && now - doneTime >= 3001) ResetForm();
+    if (AdvanceCompletion(completion_, picture_, GameUtil::GetTimeMs())) ResetForm();
     DrawPicture();
     runtime().DoEvents();
-    previous = now;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "games/dots/completion.h"
 #include "games/dots/dot_picture.h"
 #include "gameutil/gameutil.h"
 #include "shell/game_form.h"
@@ -19,6 +20,7 @@ class DotsForm final : public shell::GameForm {
   std::int16_t lastScenario() const { return static_cast<std::int16_t>(scenarios_.size() - 1); }
   std::int16_t dotsScenario() const { return dotsScenario_; }
   void set_dotsScenario(std::int16_t value) { dotsScenario_ = value; }
+  // The hit radius in pixels, as stored (5 to 60); the dialog offers 10, 20 and 30.
   std::int16_t gridSize() const { return gridSize_; }
   void set_gridSize(std::int16_t value) { gridSize_ = value; }
   std::string GetScenarioString(std::int16_t index) const;
@@ -63,8 +65,7 @@ class DotsForm final : public shell::GameForm {
   bool leaving_ = false;
   bool keyHeld_ = false;
   GameUtil::Point mousePoint_;
-  std::int32_t animFrame_ = 0;
-  std::int32_t animFrameTime_ = 0;
+  Completion completion_;  // animFrame and animFrameTime with the rest of the animation's state
 
   GameUtil::Sprite stopButton_;
   GameUtil::Sprite optionsButton_;

@@ -218,7 +218,7 @@ void MazeForm::PlayEnding() {
       return;
     }
     const std::int32_t now = GameUtil::GetTimeMs();
-    if (now - e.lastFrameTime > e.frameDuration) {
+    if (GameUtil::ElapsedMs(now, e.lastFrameTime) > e.frameDuration) {
       if (e.looping == GameUtil::True) {
         e.frame = e.frameCount > 0 ? (e.frame + 1) % e.frameCount : 0;
       } else if (e.frame < e.frameCount - 1) {
@@ -226,7 +226,7 @@ void MazeForm::PlayEnding() {
       }
       e.lastFrameTime = now;
     }
-    const std::int32_t elapsed = now - previousFrameTime_;
+    const std::int32_t elapsed = GameUtil::ElapsedMs(now, previousFrameTime_);
     previousFrameTime_ = now;
     e.x -= elapsed / 1000.0 * e.vx;
     DrawMaze();

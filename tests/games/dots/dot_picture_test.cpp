@@ -3,8 +3,10 @@
 #include "games/dots/dot_picture.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -80,6 +82,7 @@ double Field(const DotPicture& p, std::string_view key) {
   if (key == "ANIM_MOVE_X") return p.moveX;
   if (key == "ANIM_MOVE_Y") return p.moveY;
   if (key == "WIDTH") return p.pictureWidth;
+  if (key == "HEIGHT") return p.pictureHeight;
   if (key == "ANIM_TICKSPERFRAME") return p.animTicks;
   if (key == "ANIM_NROFFRAMES") return p.animFrames;
   if (key == "ANIM_LOOP") return p.animLoop;
@@ -87,9 +90,9 @@ double Field(const DotPicture& p, std::string_view key) {
   return 0;
 }
 
-// Whole numbers drop their fraction downwards; a value that is no number, or beyond 32 bits,
-// leaves its field as it was (width 50, frame time 70 and looping on before; offsets 0 after the
-// reset). Looping is on exactly when the number is 1; the frame count is always usable.
+// Whole numbers drop their fraction downwards; a value that is no number leaves its field as it
+// was (width 50, frame time 70 and looping on before; offsets 0 after the reset). Looping is on
+// exactly when the number is 1; the frame count is always usable.
 TEST(DotPictureFormat, NumbersOfEveryKey) {
   struct Case {
     const char* key;
@@ -97,23 +100,76 @@ TEST(DotPictureFormat, NumbersOfEveryKey) {
     std::vector<double> wants;
   };
   std::vector<Case> cases = {
-      {"OFFSET_X", {"12.7", "-12.5", "1e300"}, {12, -13, 0}},
+      {"OFFSET_X", {"12.7", "-12.5"}, {12, -13}},
       {"OFFSET_Y", {"-0.1"}, {-1}},
       {"ANIM_MOVE_X", {"99.99"}, {99}},
       {"ANIM_MOVE_Y", {"-7.5"}, {-8}},
-      {"WIDTH",
-       {"64.9", " 40", "40px", "2147483648", "2147483647.5"},
-       {64, 40, 40, 50, 2147483647}},
-      {"ANIM_TICKSPERFRAME", {"1e2", "-2147483649", "-2147483648"}, {100, 70, -2147483648.0}},
+      {"WIDTH", {"64.9", " 40", "40px"}, {64, 40, 40}},
+      {"ANIM_TICKSPERFRAME", {"1e2"}, {100}},
       {"ANIM_LOOP", {"1", "1.9", "2", "0", "-1", "0.99", "1e999"}, {1, 1, 0, 0, 0, 0, 1}},
-      {"ANIM_NROFFRAMES", {"6", "0", "-4"}, {6, 1, 1}}};
+      {"ANIM_NROFFRAMES", {"6", "0"}, {6, 1}}};
   for (const Case& c : cases) {
     for (std::size_t i = 0; i < c.values.size(); ++i) {
       SCOPED_TRACE(std::string(c.key) + "=" + c.values[i]);
       DotPicture p = Read("WIDTH=50\nANIM_TICKSPERFRAME=70\nANIM_LOOP=1\n");
-      ReadDotPicture(std::string(c.key) + "=" + c.values[i], p);
+      const auto result =
+          ReadDotPicture(std::string(c.key) + "=" + c.values[i] + "\nDOTS=1\n5,5", p);
       EXPECT_EQ(Field(p, c.key), c.wants[i]);
+      EXPECT_TRUE(result.playable);
     }
+  }
+}
+
+// Each number the game computes with has a generous range; a number beyond it leaves its field
+// as it was and the picture cannot be played (it is passed over like any damaged file). The
+// first two are the files that once overflowed the game's frame and motion arithmetic.
+TEST(DotPictureFormat, NumbersBeyondTheirRangeMakeThePictureUnplayable) {
+  const std::string animated =
+      "IMAGE=a.bmp\nANIM_NROFFRAMES=4\nANIM_TICKSPERFRAME=100\nANIM_LOOP=1\n";
+  for (const char* width : {"1073741824", "-2147483648"}) {
+    DotPicture p;
+    const auto result = ReadDotPicture(animated + "WIDTH=" + width + "\nDOTS=2\n1,1\n2,2\n", p);
+    EXPECT_TRUE(result.readable);
+    EXPECT_TRUE(result.outOfRange);
+    EXPECT_FALSE(result.playable) << width;
+    EXPECT_EQ(p.pictureWidth, 0);
+  }
+  struct Range {
+    const char* key;
+    double lo, hi;
+  };
+  const Range ranges[] = {{"WIDTH", 0, 4096},
+                          {"HEIGHT", 0, 4096},
+                          {"ANIM_NROFFRAMES", 0, 1024},
+                          {"ANIM_TICKSPERFRAME", 0, 600000},
+                          {"ANIM_MOVE_X", -10000, 10000},
+                          {"ANIM_MOVE_Y", -10000, 10000},
+                          {"OFFSET_X", -10000, 10000},
+                          {"OFFSET_Y", -10000, 10000}};
+  for (const Range& r : ranges) {
+    for (const double value : {r.lo, r.hi, r.lo - 1, r.hi + 1, r.hi + 0.5, 1e300, -1e300}) {
+      std::ostringstream text;
+      text.precision(17);
+      text << r.key << "=" << value << "\nDOTS=2\n1,1\n2,2\n";
+      SCOPED_TRACE(text.str());
+      const bool inside = std::floor(value) >= r.lo && std::floor(value) <= r.hi;
+      DotPicture p;
+      const auto result = ReadDotPicture(text.str(), p);
+      EXPECT_EQ(result.playable, inside);
+      EXPECT_EQ(result.outOfRange, !inside);
+      // A frame count of 0 means a single picture: one frame.
+      const bool frames = std::string(r.key) == "ANIM_NROFFRAMES";
+      if (inside) EXPECT_EQ(Field(p, r.key), std::max(frames ? 1.0 : r.lo, std::floor(value)));
+    }
+  }
+  // Dot coordinates must fit 16 bits (after rounding halves to even).
+  for (const char* dot : {"32767.5,0", "0,-32768.6", "40000,1", "5,-99999"}) {
+    DotPicture p;
+    EXPECT_FALSE(ReadDotPicture("DOTS=2\n1,1\n"s + dot + "\n", p).playable) << dot;
+  }
+  for (const char* dot : {"32767.4,0", "0,-32768.5", "-32768,32767"}) {
+    DotPicture p;
+    EXPECT_TRUE(ReadDotPicture("DOTS=2\n1,1\n"s + dot + "\n", p).playable) << dot;
   }
 }
 
@@ -132,9 +188,9 @@ TEST(DotPictureFormat, WhatIsNoNumberLeavesEveryNumber) {
   }
 }
 
-// Dot lists: rounding halves to even into 16 bits, unusable lines taking their place without a
-// dot, blank lines passed over, a later list replacing an earlier one, a count that starts no
-// list; and a picture needs two dots to be played.
+// Dot lists: rounding halves to even, unusable lines taking their place without a dot, blank
+// lines passed over, a later list replacing an earlier one, a count that starts no list; and a
+// picture needs one dot to be played.
 TEST(DotPictureFormat, DotLists) {
   struct Case {
     std::string text;
@@ -144,7 +200,6 @@ TEST(DotPictureFormat, DotLists) {
   std::vector<Case> cases = {
       {"DOTS=6\n10,20\n10.5,0\n11.5,0\n-0.5,-1.5\n 7 , 8\n3,4,5\n",
        {{10, 20}, {10, 0}, {12, 0}, {0, -2}, {7, 8}, {3, 4}}},
-      {"DOTS=5\n40000,1\n32767.5,0\n32767.4,1\n-32768.5,2\n5,-99999\n", {{32767, 1}, {-32768, 2}}},
       {"DOTS=4\n1,2\njunk\n,5\n3,4\n5,6\n", {{1, 2}, {3, 4}}},
       {"\r\n\r\nDOTS=2\r\n\r\n1,2\n\n\n3,4\r\n\r\nWIDTH=9\r\n", {{1, 2}, {3, 4}}, 9},
       {"DOTS=3\n1,1\n2,2\n3,3\nNAME=x\nDOTS=2\n9,9\n8,8\n", {{9, 9}, {8, 8}}},
@@ -164,7 +219,7 @@ TEST(DotPictureFormat, DotLists) {
     EXPECT_EQ(Pairs(p), c.dots);
     EXPECT_EQ(p.pictureWidth, c.width);
     EXPECT_TRUE(result.readable);
-    EXPECT_EQ(result.playable, c.dots.size() >= 2);
+    EXPECT_EQ(result.playable, !c.dots.empty());
   }
 }
 
@@ -241,9 +296,12 @@ TEST(DotPictureFile, ReadsAFileAndRefusesWhatCannotBeRead) {
   EXPECT_EQ(Summary(p),
             "fish at=0,0 image= mask= bg= size=80x0 frames=1*0 once move=0,0 sound= dots: 3,4 5,6");
 
-  // Missing, a folder, too big, no name: the reset state, not readable, not played.
+  // Missing, a folder, a named pipe, too big, no name: the reset state, not readable, not
+  // played.
   const fs::path big = write("big.dot", "NAME=big\n" + std::string(dots::MaxDotFileSize, '\n'));
-  for (const fs::path& file : {folder / "missing.dot", folder, big, fs::path()}) {
+  ASSERT_EQ(::mkfifo((folder / "pipe.dot").c_str(), 0600), 0);
+  for (const fs::path& file :
+       {folder / "missing.dot", folder, folder / "pipe.dot", big, fs::path()}) {
     SCOPED_TRACE(file.string());
     p = previous();
     result = ReadDotPictureFile(file, p);

@@ -58,6 +58,36 @@ TEST(ReplayScript, MalformedLinesAreRefusedWithTheirNumber) {
   }
 }
 
+// A byte-order mark is no step; a screenshot's name is a plain file name, so nothing lands
+// outside the shots folder; an error echoes at most a short piece of what it could not read and
+// says what it expected.
+TEST(ReplayScript, ToleratesABomAndRefusesShotPathsAndLongWordsCleanly) {
+  std::string error;
+  auto script = ParseScript("\xEF\xBB\xBFwait 10\nshot a.png\n", &error);
+  ASSERT_TRUE(script) << error;
+  EXPECT_EQ(script->steps.size(), 1u);
+
+  using namespace std::string_literals;
+  for (const std::string& name : {"../x.png"s, "sub/x.png"s, "/tmp/x.png"s, "a\\b.png"s, "."s,
+                                  ".."s, "x\0y.png"s, "x\x01.png"s, std::string(300, 'a')}) {
+    EXPECT_FALSE(ParseScript("shot " + name + "\n", &error)) << name;
+    EXPECT_NE(error.find("plain file name"), std::string::npos) << error;
+  }
+  for (const char* name : {"a.png", "menu-1_b.png", "...png"}) {
+    EXPECT_TRUE(ParseScript("shot "s + name + "\n", &error)) << name << ": " << error;
+  }
+
+  const std::string huge(10 << 20, 'z');
+  for (const std::string& line : {huge, "key " + huge, "shot " + huge}) {
+    EXPECT_FALSE(ParseScript(line + "\n", &error));
+    EXPECT_LT(error.size(), 120u);
+    EXPECT_NE(error.find("zzz..."), std::string::npos) << error;
+  }
+  EXPECT_FALSE(ParseScript("wait 86400001\n", &error));
+  EXPECT_NE(error.find("86400000"), std::string::npos) << error;
+  EXPECT_TRUE(ParseScript("wait 86400000\n", &error)) << error;
+}
+
 TEST(ReplayScript, EveryKeyNameIsKnown) {
   for (const char* name : {"Escape", "Enter", "Space", "Backspace", "Tab", "Left", "Right", "Up",
                            "Down", "F1", "A", "Z", "0", "9"}) {
@@ -106,6 +136,30 @@ TEST(RunOptions, HeadlessRunsNeedAScriptAndNumbersAreChecked) {
   EXPECT_FALSE(ParseRunOptions(3, missing, &error));
   const char* unknown[] = {"kidplay", "--fullscreen"};
   EXPECT_FALSE(ParseRunOptions(2, unknown, &error));
+  const std::string huge(10 << 20, 'x');
+  const char* hugeUnknown[] = {"kidplay", huge.c_str()};
+  EXPECT_FALSE(ParseRunOptions(2, hugeUnknown, &error));
+  EXPECT_LT(error.size(), 120u);
+}
+
+// The seed reaches past the 32-bit clock's wrap (2^31 ms); --help asks for nothing else.
+TEST(RunOptions, TheSeedCoversTheClocksWrapAndHelpStandsAlone) {
+  std::string error;
+  const char* wrap[] = {"kidplay", "--headless", "--script", "x", "--seed", "4294967295"};
+  auto o = ParseRunOptions(6, wrap, &error);
+  ASSERT_TRUE(o) << error;
+  EXPECT_EQ(o->seed, 4294967295u);
+  const char* beyond[] = {"kidplay", "--headless", "--script", "x", "--seed", "4294967296"};
+  EXPECT_FALSE(ParseRunOptions(6, beyond, &error));
+  EXPECT_NE(error.find("4294967295"), std::string::npos) << error;
+
+  for (const char* help : {"--help", "-h"}) {
+    const char* argv[] = {"kidplay", "--headless", help, "--bogus"};
+    o = ParseRunOptions(4, argv, &error);
+    ASSERT_TRUE(o) << help;
+    EXPECT_TRUE(o->help);
+  }
+  EXPECT_NE(RunUsage().find("--headless --script FILE"), std::string::npos);
 }
 
 }  // namespace

@@ -150,26 +150,50 @@ TEST(Dots, TheOptionsChangeTheDistanceAndThePicture) {
   EXPECT_EQ(Count(again.trace, kHit), 1);
 }
 
-TEST(Dots, AStoredDistanceBetweenTheButtonsSelectsTheNearestOne) {
-  Scenario s;
-  std::filesystem::create_directories(s.dir() / "config" / "Kidplay");
-  std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini") << "[Dots]\nGridSize=27\n";
+// The stored hit radius is used as it is, from 5 to 60 pixels; anything else gives 20. Only
+// the options dialog maps it to the nearest of its three buttons.
+TEST(Dots, TheStoredDistanceIsTheHitRadiusAndTheDialogShowsTheNearestButton) {
   const auto fish = DotsOf("fish");
-  const Result r = s.Run(kOpenDots + Press(fish[0].first + 29, fish[0].second) +
-                         Press(fish[1].first, fish[1].second) +
-                         "key F1\nwait 50\nshot dialog.png\nkey Escape\nwait 20\n");
-  EXPECT_EQ(Count(r.trace, kHit), 1);  // played with the far distance, 30
-  // The far button (the third, at 480, 167 on the screen) wears the selection ring.
-  const auto dialog = s.Shot("dialog.png");
-  EXPECT_EQ(platform::GetPixel(dialog, 477, 215), platform::Rgb(255, 150, 0));
-  EXPECT_NE(platform::GetPixel(dialog, 349, 215), platform::Rgb(255, 150, 0));
+  const auto [x0, y0] = fish[0];
+  const auto [x1, y1] = fish[1];
+  struct Case {
+    const char* stored;
+    int radius;
+    int button;  // selected in the dialog: 0, 1, 2
+  };
+  const Case cases[] = {{"27", 27, 2}, {"5", 5, 0},   {"60", 60, 2},  {"14", 14, 0},
+                        {"4", 20, 1},  {"61", 20, 1}, {"-30", 20, 1}, {"abc", 20, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Scenario s;
+    std::filesystem::create_directories(s.dir() / "config" / "Kidplay");
+    std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini")
+        << "[Dots]\nGridSize=" << c.stored << "\n";
+    // Exactly the radius away starts no line; one pixel nearer does, and the next dot joins.
+    const int side = x0 + c.radius < 790 ? 1 : -1;
+    const Result r = s.Run(kOpenDots + Press(x0 + side * c.radius, y0) + Press(x1, y1) +
+                           Press(x0 + side * (c.radius - 1), y0) + Press(x1, y1) +
+                           "key F1\nwait 50\nshot dialog.png\nkey Escape\nwait 20\n");
+    EXPECT_EQ(Count(r.trace, kHit), 1);
+    EXPECT_EQ(Count(r.trace, kMiss), 0);
+    // The selected button (at 224, 352 or 480 on the screen) wears the selection ring.
+    const auto dialog = s.Shot("dialog.png");
+    for (int button = 0; button < 3; ++button) {
+      EXPECT_EQ(platform::GetPixel(dialog, 221 + 128 * button, 215) == platform::Rgb(255, 150, 0),
+                button == c.button)
+          << button;
+    }
+  }
 }
 
 TEST(Dots, ADamagedDotFileIsPassedOverAndTheGameStaysPlayable) {
   Scenario s;
   const auto program = s.ProgramWithout("Data/Dots/fish.dot");
+  // A size that once overflowed the frame arithmetic, a name that leaves the picture folder,
+  // a list cut short, binary junk.
   std::ofstream(program.parent_path() / "Data" / "Dots" / "fish.dot", std::ios::binary)
-      << "NAME=fish\r\nIMAGE=..\\..\\..\\etc\\passwd\r\nDOTS=40\r\n1,2\r\nno comma\r\n"
+      << "NAME=fish\r\nIMAGE=..\\..\\..\\etc\\passwd\r\nWIDTH=1073741824\r\n"
+         "ANIM_NROFFRAMES=4\r\nANIM_TICKSPERFRAME=10\r\nDOTS=40\r\n1,2\r\nno comma\r\n"
          "ANIM_LOOP=1\r\n\x01\x02\xff\r\n";
   const auto house = DotsOf("house");
   const Result r =
@@ -178,6 +202,70 @@ TEST(Dots, ADamagedDotFileIsPassedOverAndTheGameStaysPlayable) {
   EXPECT_TRUE(Contains(r.trace, "sound 9 1 Sfx\\Dots\\house.wav"));
   for (const auto& line : r.trace) EXPECT_EQ(line.find("passwd"), std::string::npos) << line;
   EXPECT_TRUE(Contains(r.trace, "unload DotsForm"));
+}
+
+// One dot is a picture too: the first press of Space connects it back to itself and completes
+// it; with the mouse, a press on the dot starts the line and the next press on it completes.
+TEST(Dots, APictureOfOneDotIsPlayable) {
+  Scenario s;
+  const auto program = s.ProgramWithout("Data/Dots/fish.dot");
+  std::ofstream(program.parent_path() / "Data" / "Dots" / "fish.dot", std::ios::binary)
+      << "NAME=fish\nIMAGE=fish.bmp\nMASK=fishMask.bmp\nWIDTH=550\nHEIGHT=375\n"
+         "ANIM_TICKSPERFRAME=100\nANIM_SOUND=fish.wav\nDOTS=1\n400,300\n";
+  const std::string done = "sound 9 1 Sfx\\Dots\\fish.wav";
+  Result r =
+      s.Run(kOpenDots + "shot dot.png\nkey Space\nwait 100\nkey Escape\nwait 50\n", 0, program);
+  EXPECT_EQ(TimeOfFirst(r, done), 10700);  // at the first press
+  EXPECT_EQ(Count(r.trace, kHit), 0);
+  EXPECT_EQ(Count(r.trace, kMiss), 0);
+  // Dot 1 is shown, red, where the file puts it.
+  EXPECT_EQ(platform::GetPixel(s.Shot("dot.png"), 400, 300), platform::Rgb(255, 0, 0));
+
+  r = s.Run(kOpenDots + Press(400, 300) + "shot line.png\n" + Press(402, 301) +
+                "wait 100\nkey Escape\nwait 50\n",
+            0, program, "mouse");
+  EXPECT_EQ(TimeOfFirst(r, done), 10720);  // at the second press
+  EXPECT_EQ(Count(r.trace, kMiss), 0);
+  EXPECT_TRUE(Contains(r.trace, "unload DotsForm"));
+}
+
+// The completion runs by elapsed time also while the 32-bit clock wraps: the virtual clock
+// starts at 10000 + seed, so this seed wraps it four seconds into the run, while the fish swims.
+TEST(Dots, TheCompletionTakesItsTimeAcrossTheClocksWrap) {
+  constexpr unsigned kWrapSeed = 2147483648u - 10000 - 4000;
+  Scenario s;
+  const auto dots = DotsOf("fish");
+  const Result r =
+      s.Run(kOpenDots + Spaces(dots.size()) + "wait 9000\nkey Escape\nwait 50\n", kWrapSeed);
+  ASSERT_EQ(r.status, 0) << r.errors;
+  const long time = CompletionTime(r, "fish");
+  EXPECT_GE(time, 5193 + 3001);
+  EXPECT_LE(time, 5193 + 3001 + 30);
+  EXPECT_TRUE(Contains(r.trace, "unload DotsForm"));
+}
+
+// Connecting a whole picture and its completion, Next presses, the options dialog's ways out,
+// stopping amid a completion, leaving and coming back: every time the menu shows, as many
+// surfaces live as when it first showed.
+TEST(Dots, TheSurfaceCountAtTheMenuNeverChanges) {
+  Scenario s;
+  const auto fish = DotsOf("fish");
+  std::string play = Spaces(fish.size()) + "wait 8500\n";  // the fish, then the next picture
+  for (int i = 0; i < 3; ++i) play += "click 760 500\nwait 30\nkey Right\nwait 30\n";
+  play +=
+      "key F1\nwait 50\nclick 465 430\nwait 50\n"                                 // cancel
+      "click 760 560\nwait 50\nclick 520 340\nwait 20\nclick 335 430\nwait 50\n"  // OK
+      "key F1\nwait 50\nkey Escape\nwait 50\n";
+  const Result r =
+      s.Run(kOpenDots + play + "key Escape\nwait 700\n" + "click 150 325\nwait 100\n" +
+            Spaces(fish.size()) + "wait 1000\nclick 700 560\nwait 700\nkey Escape\nwait 50\n");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(Count(r.trace, "show DotsOptions"), 3);
+  EXPECT_EQ(Count(r.trace, "sound 9 1 Sfx\\Dots\\fish.wav"), 2);
+  const std::vector<int> counts = SurfacesAtMenu(r);
+  ASSERT_EQ(counts.size(), 3u);
+  EXPECT_EQ(counts[1], counts[0]);
+  EXPECT_EQ(counts[2], counts[0]);
 }
 
 }  // namespace

@@ -282,5 +282,49 @@ TEST(Maze, TheChoiceIsStoredAtTheEndAndReadBackAtTheNextLaunch) {
   EXPECT_EQ(same, 120 * 420);
 }
 
+// The ending runs by elapsed time also while the 32-bit clock wraps: the virtual clock starts
+// at 10000 + seed, so this seed wraps it three seconds into the run, amid the ending.
+TEST(Maze, TheEndingTakesItsTimeAcrossTheClocksWrap) {
+  constexpr unsigned kWrapSeed = 2147483648u - 10000 - 3000;
+  Scenario s;
+  const Way way = FindWay(s, kOpenMaze, kWrapSeed);
+  const Result r =
+      s.Run(kOpenMaze + Keys(way.directions) + "wait 8000\nkey Escape\nwait 50\n", kWrapSeed);
+  ASSERT_EQ(r.status, 0) << r.errors;
+  long doneAt = 0, nextAt = 0;
+  for (std::size_t i = 0; i < r.timed.size(); ++i) {
+    if (r.trace[i] == kDone) doneAt = TimeOf(r.timed[i]);
+    if (doneAt && !nextAt && r.trace[i] == "sound 1 1 Sfx\\Silence.wav")
+      nextAt = TimeOf(r.timed[i]);
+  }
+  ASSERT_GT(doneAt, 0);
+  EXPECT_LT(doneAt, 2147483648L);  // the ending started before the wrap
+  EXPECT_GT(nextAt, 2147483648L);  // and ended after it
+  EXPECT_GE(nextAt - doneAt, 6857);
+  EXPECT_LE(nextAt - doneAt, 6857 + 20);
+}
+
+// Next presses, both option dialogs' ways out, an ending, leaving and coming back: every time
+// the menu shows, as many surfaces live as when it first showed.
+TEST(Maze, TheSurfaceCountAtTheMenuNeverChanges) {
+  Scenario s;
+  const Way way = FindWay(s, kOpenMaze, 6);
+  std::string play = Keys(way.directions) + "wait 7500\n";
+  for (int i = 0; i < 5; ++i) play += "click 760 500\nwait 30\n";  // Next
+  play += kOpenOptions + kCancel + kOpenOptions + kEasy + kRight + kOk + kOpenOptions + kHard +
+          kOk + "key F1\nwait 20\nkey Escape\nwait 20\n";
+  const Result r =
+      s.Run(kOpenMaze + play + "key Escape\nwait 700\n" + "click 400 325\nwait 300\n" +
+                "click 760 500\nwait 30\nclick 700 560\nwait 700\nkey Escape\nwait 50\n",
+            6);
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(Count(r.trace, kDone), 1);
+  EXPECT_EQ(Count(r.trace, "show MazeOptions"), 4);
+  const std::vector<int> counts = SurfacesAtMenu(r);
+  ASSERT_EQ(counts.size(), 3u);
+  EXPECT_EQ(counts[1], counts[0]);
+  EXPECT_EQ(counts[2], counts[0]);
+}
+
 }  // namespace
 }  // namespace scenario

@@ -22,6 +22,13 @@ int ExitStatus(int raw) {
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
 }
 
+std::string ReadText(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 }  // namespace
 
 Scenario::Scenario() {
@@ -60,6 +67,7 @@ std::string Scenario::Command(const std::string& script, unsigned seed, const fs
 Result Scenario::Read(int status, const std::string& name) const {
   Result r;
   r.status = status;
+  r.errors = ReadText(dir_ / (name + ".err"));
   std::ifstream in(dir_ / (name + ".trace"));
   for (std::string line; std::getline(in, line);) {
     r.timed.push_back(line);
@@ -94,6 +102,23 @@ Result Scenario::Wait(const std::string& name) {
     return Read(ExitStatus(raw), name);
   }
   return {};
+}
+
+Launch Scenario::RunCommand(const std::string& arguments, const std::string& environment,
+                            int seconds) {
+  const fs::path out = dir_ / "launch.out", err = dir_ / "launch.err";
+  // `environment` may begin with env's own options ("-u DISPLAY"), so it comes first.
+  const std::string command =
+      "env " + environment + " XDG_RUNTIME_DIR=" + Quote((dir_ / "runtime").string()) +
+      " XDG_CONFIG_HOME=" + Quote((dir_ / "config").string()) + " timeout -s KILL " +
+      std::to_string(seconds) + " " + Quote((fs::path(KIDPLAY_DIR) / "kidplay").string()) + " " +
+      arguments + " >" + Quote(out.string()) + " 2>" + Quote(err.string()) + " </dev/null";
+  Launch launch;
+  launch.status = ExitStatus(std::system(command.c_str()));
+  if (launch.status == 128 + 9) launch.status = 124;
+  launch.out = ReadText(out);
+  launch.errors = ReadText(err);
+  return launch;
 }
 
 platform::Surface Scenario::Shot(const std::string& file, const std::string& name) const {

@@ -17,6 +17,14 @@ struct Result {
   int status = -1;
   std::vector<std::string> trace;  // lines without their time
   std::vector<std::string> timed;  // lines as written, time first
+  std::string errors;              // what the program wrote on stderr
+};
+
+// A run of the program with a command line of the test's own.
+struct Launch {
+  int status = -1;  // 124 when it had to be stopped
+  std::string out;
+  std::string errors;
 };
 
 class Scenario {
@@ -44,6 +52,10 @@ class Scenario {
 
   // A copy of the program folder without one file (a program path like "Gfx/Menu/Bg.bmp").
   fs::path ProgramWithout(const std::string& missing);
+
+  // Runs the built program with these arguments (and environment settings, "NAME=value ..."),
+  // with this scenario's lock and settings folders; stopped after `seconds`.
+  Launch RunCommand(const std::string& arguments, const std::string& environment, int seconds);
 
  private:
   std::string Command(const std::string& script, unsigned seed, const fs::path& program,
