@@ -1,3 +1,4 @@
+#include "games/collector/collector_form.h"
 #include "games/dots/dots_form.h"
 #include "games/maze/maze_form.h"
 #include "shell/game_catalog.h"
@@ -15,6 +16,7 @@ platform::Form& Create(platform::Runtime& runtime, platform::Form& menu) {
 
 int main(int argc, char** argv) {
   shell::GameCatalog catalog = shell::BaseCatalog();
+  catalog[1].create = Create<collector::CollectorForm>;
   catalog[2].create = Create<dots::DotsForm>;
   catalog[3].create = Create<maze::MazeForm>;
   return shell::RunProgram(argc, argv, std::move(catalog));
