@@ -71,8 +71,8 @@ def main():
                   (e("40"), e("RIM + 2")), SHIRT_BACK, SKIN_BACK)
     # Holding, the near hand is on the rim; waving, it is raised beside the face.
     near_arm = arm((e("80"), e("76 + BDY")),
-                   (e("(1 - wave)*68 + wave*62"), e("(1 - wave)*((79 + BDY + RIM)/2 + 10) + wave*64")),
-                   (e("(1 - wave)*48 + wave*(40 + 12*f)"), e("(1 - wave)*(RIM + 3) + wave*36")),
+                   (e("(1 - wave)*68 + wave*58"), e("(1 - wave)*((79 + BDY + RIM)/2 + 10) + wave*52")),
+                   (e("(1 - wave)*48 + wave*(36 + 14*f)"), e("(1 - wave)*(RIM + 3) + wave*(18 + 4*f)")),
                    SHIRT, SKIN)
     body = """<g transform="translate(0 {bdy})">
     <path d="M67 68 C69 60 97 60 99 68 L104 128 L62 128 Z" fill="{shirt}" stroke="{o}" stroke-width="3" stroke-linejoin="round"/>

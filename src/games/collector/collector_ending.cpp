@@ -86,25 +86,27 @@ void CollectorForm::DrawCelebration(std::int32_t elapsed) {
   const double hop = -28 * std::abs(std::sin(kPi * elapsed / 500.0));
   DrawFigureAt(figure, hop, figure.imageSurface, figure.maskSurface, 0);
 
-  // The five caught fruit dance in an arc over the child's head, one after the other.
-  const double cx = std::clamp(figure.x + 60, 140.0, 660.0);
-  const double cy = figure.y + 40;
+  // The five caught fruit dance in a ring round the child, joining one after the other, and
+  // stars pop up round them and twinkle.
+  const double cx = std::clamp(figure.x + 60, 160.0, 640.0);
+  const double cy = figure.y + 70;
   const int kind = model_.targetKind;
-  for (int k = 0; k < 5 && elapsed >= 120 * k; ++k) {
-    const double angle = kPi * (0.9 - 0.2 * k);
-    const double bounce = -18 * std::abs(std::sin(kPi * (elapsed / 400.0 + k / 5.0)));
-    const int x = Round(cx + 125 * std::cos(angle) - kFruitSize / 2.0);
-    const int y = Round(cy - 95 * std::sin(angle) + bounce - kFruitSize / 2.0);
+  for (int k = 0; k < 5 && elapsed >= 150 * k; ++k) {
+    const double angle = 2 * kPi * (elapsed / 1600.0 + k / 5.0);
+    const double bounce = -14 * std::abs(std::sin(kPi * (elapsed / 300.0 + k / 5.0)));
+    const int x = Round(cx + 100 * std::cos(angle) - kFruitSize / 2.0);
+    const int y = Round(cy - 80 * std::sin(angle) + bounce - kFruitSize / 2.0);
     DrawPicture(Image(), x, y, kFruitSize, kFruitSize, model_.fruitImages[kind],
                 model_.fruitMasks[kind], 0);
   }
-  // Stars pop up round the child and twinkle.
-  static constexpr int kStars[6][2] = {{-150, -20}, {150, -30},  {-115, 90},
-                                       {125, 80},   {-60, -130}, {70, -140}};
+  static constexpr int kStars[6][2] = {{-165, -40}, {160, -60},  {-140, 90},
+                                       {150, 80},   {-70, -150}, {80, -160}};
+  const int size = star_.frameWidth;
   for (int k = 0; k < 6 && elapsed >= 200 * k; ++k) {
     const int frame = (elapsed / 90 + k) % star_.frameCount;
-    DrawPicture(Image(), Round(cx + kStars[k][0] - 20), Round(cy + kStars[k][1] - 20), 40, 40,
-                star_.imageSurface, star_.maskSurface, frame * 40);
+    DrawPicture(Image(), Round(cx + kStars[k][0] - size / 2.0),
+                Round(cy + kStars[k][1] - size / 2.0), size, size, star_.imageSurface,
+                star_.maskSurface, frame * size);
   }
   DrawStatusRow();
   DrawButtons();

@@ -76,8 +76,8 @@ void CollectorForm::Form_Load() {
   LoadFigure(kStandingRight, "CollectorStandingRight", "StandingRight", false);
 
   GameUtil::InitSprite(star_, LoadSurface(std::string(kFolder) + "Star.bmp"),
-                       LoadSurface(std::string(kFolder) + "StarMask.bmp"), 160, 40, 0, 0, 4, 40, 40,
-                       0, 0);
+                       LoadSurface(std::string(kFolder) + "StarMask.bmp"), 4 * 64, 64, 0, 0, 4, 64,
+                       64, 0, 0);
   const char* waving[2] = {"WavingLeft", "WavingRight"};
   for (int i = 0; i < 2; ++i) {
     wavingImages_[i] = LoadSurface(std::string(kFolder) + waving[i] + ".bmp");
