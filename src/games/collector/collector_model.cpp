@@ -292,6 +292,9 @@ void CollectorModel::Walk(bool left) {
 void CollectorModel::Stand(bool left) {
   sprites[kWalkLeft].vx = 0;
   sprites[kWalkRight].vx = 0;
+  // A walk that has just stepped past an edge is put back first, so the child stands where
+  // the rules see it.
+  KeepOnScreen();
   const int walking = left ? kWalkLeft : kWalkRight;
   const int standing = left ? kStandingLeft : kStandingRight;
   sprites[standing].x = sprites[walking].x;

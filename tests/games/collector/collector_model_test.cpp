@@ -327,7 +327,7 @@ TEST(CollectorModel, TheFifthCatchAndTheLastLifeEndTheRoundAtOnce) {
   }
 }
 
-TEST(CollectorModel, TheFigureIsPutBackAt5Or675) {
+TEST(CollectorModel, TheFigureIsPutBackAt5Or675AndStandsThere) {
   struct Edge {
     double x, after;
   };
@@ -339,6 +339,16 @@ TEST(CollectorModel, TheFigureIsPutBackAt5Or675) {
     g.Pass();
     EXPECT_EQ(g.m.sprites[collector::kWalkLeft].x, e.after) << e.x;
     EXPECT_EQ(g.m.sprites[collector::kWalkRight].x, e.after) << e.x;
+    // A key let go just after a step past the edge: the child stands inside.
+    for (bool left : {true, false}) {
+      Game h;
+      h.m.Walk(left);
+      h.m.sprites[collector::kWalkLeft].x = e.x;
+      h.m.sprites[collector::kWalkRight].x = e.x;
+      h.m.Stand(left);
+      EXPECT_EQ(h.m.sprites[left ? collector::kStandingLeft : collector::kStandingRight].x, e.after)
+          << e.x;
+    }
   }
 }
 

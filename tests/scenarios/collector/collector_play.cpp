@@ -158,15 +158,14 @@ long CountFrom(const Result& r, const std::string& prefix, long from) {
 }
 
 bool PictureAt(const platform::Surface& shot, const platform::Surface& picture,
-               const platform::Surface& mask, int x, int y, int frameX, int width) {
-  if (width < 0) width = picture.width();
+               const platform::Surface& mask, int x, int y, int rows) {
+  if (rows < 0) rows = picture.height();
   long opaque = 0, same = 0;
-  for (int py = 0; py < picture.height(); ++py) {
-    for (int px = 0; px < width; ++px) {
-      if (platform::GetPixel(mask, frameX + px, py) != 0) continue;
+  for (int py = 0; py < rows; ++py) {
+    for (int px = 0; px < picture.width(); ++px) {
+      if (platform::GetPixel(mask, px, py) != 0) continue;
       ++opaque;
-      same +=
-          platform::GetPixel(shot, x + px, y + py) == platform::GetPixel(picture, frameX + px, py);
+      same += platform::GetPixel(shot, x + px, y + py) == platform::GetPixel(picture, px, py);
     }
   }
   return opaque > 0 && same * 100 >= opaque * 95;
@@ -226,9 +225,10 @@ Catching PlanFiveCatches(Scenario& s, unsigned seed, int frameMs) {
   bool left = false;
   long free = start + kLoop;  // no step before this
   long after = free;          // the next wanted fruit starts falling after this
-  long until = free + 16000;
+  long until = free + 9000;
   for (int run = 0; run < 12 && plan.catchTimes.size() < 5; ++run) {
     const Result r = s.Run(plan.steps.Script(until), seed, {}, "plan");
+    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(TimeOfLine(r, "show MenuForm"), start);
     // The catches planned so far happen when they are due (the run goes on beyond them).
     std::size_t done = 0;
@@ -277,11 +277,11 @@ Catching PlanFiveCatches(Scenario& s, unsigned seed, int frameMs) {
         x += (left ? -1 : 1) * back * kWalk * frameMs;
         free += back * frameMs;
       }
-      until = free + 16000;
+      until = free + 9000;
       planned = true;
       break;
     }
-    if (!planned) until += 10000;
+    if (!planned) until += 9000;
   }
   return plan;
 }

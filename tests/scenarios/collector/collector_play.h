@@ -59,9 +59,10 @@ class Timeline {
 long TimeOfLine(const Result& r, const std::string& line, long from = 0);
 long CountFrom(const Result& r, const std::string& prefix, long from);
 
-// A picture pair drawn at (x, y): at least 95% of its opaque pixels are on the screenshot.
+// A picture pair drawn at (x, y): at least 95% of the opaque pixels of its top `rows` rows
+// (all by default) are on the screenshot.
 bool PictureAt(const platform::Surface& shot, const platform::Surface& picture,
-               const platform::Surface& mask, int x, int y, int frameX = 0, int width = -1);
+               const platform::Surface& mask, int x, int y, int rows = -1);
 
 // Walks the child under the wanted fruit, one catch per run: each run shows the next wanted
 // fruit falling, and the steps that catch it are added for the next.
