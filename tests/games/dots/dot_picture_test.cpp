@@ -159,7 +159,9 @@ TEST(DotPictureFormat, NumbersBeyondTheirRangeMakeThePictureUnplayable) {
       EXPECT_EQ(result.outOfRange, !inside);
       // A frame count of 0 means a single picture: one frame.
       const bool frames = std::string(r.key) == "ANIM_NROFFRAMES";
-      if (inside) EXPECT_EQ(Field(p, r.key), std::max(frames ? 1.0 : r.lo, std::floor(value)));
+      if (inside) {
+        EXPECT_EQ(Field(p, r.key), std::max(frames ? 1.0 : r.lo, std::floor(value)));
+      }
     }
   }
   // Dot coordinates must fit 16 bits (after rounding halves to even).

@@ -85,7 +85,9 @@ TEST(BoundedRead, RefusesWhatIsNotARegularFileOrTooLargeAndSaysWhy) {
     ReadProblem problem = ReadProblem::kNone;
     const auto text = platform::ReadBoundedText(tmp.Write("plain", c.bytes), c.limit, &problem);
     ASSERT_EQ(text.has_value(), c.read) << c.bytes;
-    if (text) EXPECT_EQ(*text, c.bytes);
+    if (text) {
+      EXPECT_EQ(*text, c.bytes);
+    }
     EXPECT_EQ(problem, c.read ? ReadProblem::kNone : ReadProblem::kTooLarge);
   }
   ReadProblem problem = ReadProblem::kNone;
