@@ -1,6 +1,7 @@
 // A form: one screen or dialog with its own persistent picture, drawing state, event handlers
 // and timers. Handlers are virtual methods named like the events they answer.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -140,6 +141,7 @@ class Form {
   bool loaded_ = false;
   bool visible_ = false;
   bool ownedByRuntime_ = false;
+  std::uint64_t serial_;  // counts up over the forms of a run, never reused
   int mousePointer_ = Pointer::kDefault;
   std::unique_ptr<CursorImage> mouseIcon_;
 };

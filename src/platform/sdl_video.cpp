@@ -122,10 +122,8 @@ class SdlVideo final : public Video {
   void Present(const Surface& canvas) override {
     if (canvas.width() != kCanvasWidth || canvas.height() != kCanvasHeight) return;
     SDL_UpdateTexture(texture_, nullptr, canvas.data(), kCanvasWidth * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    hasPicture_ = true;
+    Redraw();
   }
 
   bool PollEvent(InputEvent& out) override {
@@ -137,8 +135,11 @@ class SdlVideo final : public Video {
   }
 
   void WaitEvent(int ms) override {
-    if (ms <= 0) return;
-    SDL_WaitEventTimeout(nullptr, ms);
+    if (ms < 0) {
+      SDL_WaitEvent(nullptr);
+    } else if (ms > 0) {
+      SDL_WaitEventTimeout(nullptr, ms);
+    }
   }
 
   void SetPointer(int kind, const CursorImage* custom) override {
@@ -162,6 +163,16 @@ class SdlVideo final : public Video {
   }
 
  private:
+  // Shows the texture's picture again: the runtime shows a frame only when its picture changed,
+  // so a window uncovered or resized is redrawn here.
+  void Redraw() {
+    if (!hasPicture_) return;
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+  }
+
   bool Fail(std::string* error) {
     if (error) *error = std::string("cannot open the window: ") + SDL_GetError();
     return false;
@@ -195,6 +206,10 @@ class SdlVideo final : public Video {
         return true;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) ApplyPointer();
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+          Redraw();
+        }
         return false;
       case SDL_MOUSEMOTION:
         // Outside the canvas (the letterbox bars) the pointer sticks to the nearest edge.
@@ -328,6 +343,7 @@ class SdlVideo final : public Video {
   const CursorImage* pointerImage_ = nullptr;
   int pressed_ = 0;
   bool altEnterHeld_ = false;
+  bool hasPicture_ = false;
 };
 
 }  // namespace
