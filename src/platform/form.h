@@ -85,8 +85,12 @@ class Form {
   virtual void Form_KeyDown(int& /*keyCode*/, int /*shift*/) {}
   virtual void Form_KeyUp(int& /*keyCode*/, int /*shift*/) {}
   virtual void Form_KeyPress(int& /*keyAscii*/) {}
-  // The window's close button or the session ending: by default the form unloads itself.
+  // The window's close button: by default the form unloads itself.
   virtual void Form_QueryClose() { Unload(); }
+  // The program is asked to end from outside (SIGTERM at a logout or shutdown, SIGINT): the
+  // front form is told, and after it each form that comes to the front, until none is left.
+  // By default the same as the close button.
+  virtual void Form_EndSession() { Form_QueryClose(); }
 
   // The persistent picture and the drawing state.
   Surface& Image() { return image_; }

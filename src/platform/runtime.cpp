@@ -52,6 +52,7 @@ Runtime::Runtime(RunOptions options, std::filesystem::path programFolder)
 }
 
 Runtime::~Runtime() {
+  quitSignals_.reset();
   // Forms go first: their destructors still talk to the runtime.
   shown_.clear();
   modal_.clear();
@@ -105,6 +106,10 @@ bool Runtime::Start(std::string* error) {
   };
   hooks.resolve = [this](std::string_view path) { return Resolve(path); };
   sound_ = std::make_unique<SoundSystem>(std::move(hooks), !options_.headless);
+  // A signal wakes the window's event wait; headless runs never wait in real time.
+  std::function<void()> wake;
+  if (video_) wake = [video = video_.get()] { video->Wake(); };
+  quitSignals_ = std::make_unique<QuitSignals>(std::move(wake));
   return true;
 }
 
@@ -204,7 +209,37 @@ void Runtime::FinishIfScriptUsedUp() {
   }
 }
 
+void Runtime::TakeSignals() {
+  if (quitSignals_ && quitSignals_->Take()) {
+    Trace("signal");
+    endRequested_ = true;
+    toldToEnd_ = 0;  // a second signal tells the front form again
+  }
+}
+
+bool Runtime::FrontFormToTell() {
+  TakeSignals();
+  const Form* front = FrontForm();
+  return endRequested_ && front && front->serial_ != toldToEnd_;
+}
+
+void Runtime::TellFrontFormToEnd() {
+  // A form that leaves brings another to the front (a game shows the menu): that one is told
+  // at once too, unless a modal dialog that left is still returning to its owner's handler;
+  // the owner is told once that handler has seen the dialog go.
+  while (Form* front = FrontForm()) {
+    if (front->serial_ == toldToEnd_) return;
+    if (std::any_of(modal_.begin(), modal_.end(),
+                    [](const Form* f) { return !f->Loaded() || !f->Visible(); }))
+      return;
+    toldToEnd_ = front->serial_;
+    HandlerScope scope(*this);
+    front->Form_EndSession();
+  }
+}
+
 void Runtime::DispatchDue() {
+  if (FrontFormToTell()) TellFrontFormToEnd();
   if (options_.headless) {
     FinishIfScriptUsedUp();
     // A step's events are queued, so a loop that runs inside one of them (an animation
@@ -239,7 +274,8 @@ void Runtime::PumpIdle() {
     std::int64_t step = scriptStart_ + script_.endAt;
     if (nextStep_ < script_.steps.size()) step = scriptStart_ + script_.steps[nextStep_].at;
     if (!next || step < *next) next = step;
-    virtualNow_ = std::max(virtualNow_, *next);
+    // A signal is answered at once, before time moves on.
+    if (!FrontFormToTell()) virtualNow_ = std::max(virtualNow_, *next);
     DispatchDue();
     ShowFrameIfDue(NowMs());
     return;
@@ -247,6 +283,7 @@ void Runtime::PumpIdle() {
   // Nothing due: sleep until input (or a signal) arrives.
   std::int64_t wait =
       next ? std::clamp<std::int64_t>(*next - NowMs(), 0, std::numeric_limits<int>::max()) : -1;
+  if (FrontFormToTell()) wait = 0;
   if (wait != 0) video_->WaitEvent(static_cast<int>(wait));
   DispatchDue();
   // Handlers draw without showing; the screen catches up once the queue is empty.

@@ -19,6 +19,7 @@
 #include "platform/input.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
+#include "platform/quit_signals.h"
 #include "platform/replay_script.h"
 #include "platform/run_options.h"
 #include "platform/settings.h"
@@ -76,6 +77,9 @@ class Runtime {
   void Present();
   // Frames shown so far (in a window, or headless with --trace-frames).
   std::int64_t FramesShown() const { return pacer_.FramesShown(); }
+  // SIGTERM or SIGINT has asked the program to end. Each front form is told once, through
+  // Form_EndSession, until none is left.
+  bool EndRequested() const { return endRequested_; }
 
   // The pointer in canvas pixels.
   int CursorX() const { return cursorX_; }
@@ -130,6 +134,10 @@ class Runtime {
   void CollectUnloaded();
   bool AnyFormLoaded() const;
   void FinishIfScriptUsedUp();
+  // Notes a signal that arrived; whether the program must end and the front form was not told.
+  void TakeSignals();
+  bool FrontFormToTell();
+  void TellFrontFormToEnd();
   // Whether frames are decided at all: in a window, and headless with --trace-frames.
   bool PacesFrames() const { return video_ != nullptr || options_.traceFrames; }
   void ShowFrameIfDue(std::int64_t now);
@@ -156,6 +164,9 @@ class Runtime {
   std::vector<ScreenLayer> layers_;  // scratch: the screen's forms, bottom to top
   Surface canvas_;                   // scratch: the screen when forms overlap
   bool startupReported_ = false;
+  std::unique_ptr<QuitSignals> quitSignals_;
+  bool endRequested_ = false;
+  std::uint64_t toldToEnd_ = 0;  // serial of the last form told to end
 
   Script script_;
   std::deque<InputEvent> pending_;  // input of the current step, not yet handled

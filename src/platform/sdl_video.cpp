@@ -88,7 +88,12 @@ class SdlVideo final : public Video {
     // Touchscreens drive the program as a mouse does: a tap clicks, a drag moves with the
     // button held.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
+    // SIGTERM and SIGINT are the runtime's: SDL would turn them into the close button.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Fail(error);
+    // The first user event type carries key characters (Translate); the wake-up takes the next.
+    if (const Uint32 first = SDL_RegisterEvents(2); first != static_cast<Uint32>(-1))
+      wakeEvent_ = first + 1;
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     int w = kCanvasWidth, h = kCanvasHeight;
@@ -140,6 +145,13 @@ class SdlVideo final : public Video {
     } else if (ms > 0) {
       SDL_WaitEventTimeout(nullptr, ms);
     }
+  }
+
+  void Wake() override {
+    if (wakeEvent_ == static_cast<Uint32>(-1)) return;
+    SDL_Event e{};
+    e.type = wakeEvent_;
+    SDL_PushEvent(&e);
   }
 
   void SetPointer(int kind, const CursorImage* custom) override {
@@ -343,6 +355,7 @@ class SdlVideo final : public Video {
   const CursorImage* pointerImage_ = nullptr;
   int pressed_ = 0;
   bool altEnterHeld_ = false;
+  Uint32 wakeEvent_ = static_cast<Uint32>(-1);
   bool hasPicture_ = false;
 };
 

@@ -19,6 +19,8 @@ class Video {
   virtual bool PollEvent(InputEvent& event) = 0;
   // Sleeps until an event arrives or `ms` have passed; a negative `ms` waits without a limit.
   virtual void WaitEvent(int ms) = 0;
+  // Ends a WaitEvent early. Safe to call from any thread.
+  virtual void Wake() = 0;
   // The pointer picture: a Pointer:: kind, with `custom` for Pointer::kCustom.
   virtual void SetPointer(int kind, const CursorImage* custom) = 0;
   virtual void SetPointerShown(bool shown) = 0;

@@ -260,13 +260,17 @@ void DotsForm::Form_MouseMove(int, int, double, double) {
   DrawPicture();
 }
 
+void DotsForm::StopGame() {
+  if (pictureComplete_) {
+    leaving_ = true;
+  } else {
+    EndGame();
+  }
+}
+
 void DotsForm::Form_Click() {
   if (PointerOn(stopButton_)) {
-    if (pictureComplete_) {
-      leaving_ = true;
-    } else {
-      EndGame();
-    }
+    StopGame();
   } else if (PointerOn(optionsButton_)) {
     ShowOptions();
   } else if (PointerOn(nextButton_)) {
@@ -280,11 +284,7 @@ void DotsForm::Form_KeyDown(int& keyCode, int) {
   using namespace platform::Keys;
   switch (keyCode) {
     case kEscape:
-      if (pictureComplete_) {
-        leaving_ = true;
-      } else {
-        EndGame();
-      }
+      StopGame();
       break;
     case kSpace:
       if (!pictureComplete_ && currentDot_ < static_cast<int>(picture_.dots.size())) {

@@ -34,6 +34,8 @@ class DotsForm final : public shell::GameForm {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // As the stop button: during the completion the game leaves when its loop sees the request.
+  void StopGame() override;
 
  private:
   void InitForm();
