@@ -107,6 +107,19 @@ BENCHMARK_CAPTURE(BM_Blit, And, Rop::And);
 BENCHMARK_CAPTURE(BM_Blit, Paint, Rop::Paint);
 BENCHMARK(BM_StretchCopy);
 
+// A half-height picture stretched to the whole screen in height only: whole-row copies.
+void BM_StretchTall(benchmark::State& state, Rop rop) {
+  const Surface src = Pattern(kW, kH / 2, 5);
+  Surface dst = Pattern(kW, kH, 6);
+  for (auto _ : state) {
+    platform::StretchBlit(dst, 0, 0, kW, kH, src, 0, 0, kW, kH / 2, rop);
+    benchmark::ClobberMemory();
+  }
+  SetBytes(state, std::size_t{kW} * kH * sizeof(std::uint32_t));
+}
+BENCHMARK_CAPTURE(BM_StretchTall, Copy, Rop::Copy);
+BENCHMARK_CAPTURE(BM_StretchTall, Paint, Rop::Paint);
+
 // Keeps the console table and remembers each benchmark's CPU time per iteration: the least over
 // repetitions (--benchmark_repetitions=N), which shrugs off a busy machine best.
 class RatioReporter : public benchmark::ConsoleReporter {

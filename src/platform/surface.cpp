@@ -213,12 +213,19 @@ void StretchBlit(Surface& dst, int dx, int dy, int dw, int dh, const Surface& sr
     from = &copy;
   }
   const int n = static_cast<int>(cols.source.size());
+  // Columns taken one for one (a stretch in height only) make whole-row copies. The map only
+  // repeats or only skips, so a span of n - 1 means no step of it does either.
+  const bool straight = n > 0 && cols.source.back() - cols.source.front() == n - 1;
   for (std::size_t r = 0; r < rows.source.size(); ++r) {
     const std::uint32_t* s = from->row(rows.source[r]);
     std::uint32_t* d = dst.row(rows.first + static_cast<int>(r)) + cols.first;
     // An enlarged row that repeats the one above is copied from it as it stands.
     if (rop == Rop::Copy && r > 0 && rows.source[r] == rows.source[r - 1]) {
       std::memcpy(d, d - dst.width(), static_cast<std::size_t>(n) * sizeof *d);
+      continue;
+    }
+    if (straight) {
+      RopRow(d, s + cols.source.front(), n, rop, false);
       continue;
     }
     switch (rop) {
