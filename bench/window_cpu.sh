@@ -120,7 +120,7 @@ sweep_pointer() {
 startup_ms() {
   for _ in $(seq 100); do
     if line=$(grep -m1 'first frame' "$work/out" 2>/dev/null) && [ -n "$line" ]; then
-      echo "$line" | grep -o '[0-9]\+ ms'
+      echo "$line" | sed 's/^startup: first frame //'
       return
     fi
     sleep 0.1
@@ -156,6 +156,7 @@ if [ "$KIDPLAY_BENCH_MODE" = window ]; then
     stop
   done
   report "start to first shown frame, window" "$times"
+  echo "  (wall time by the program's clock; its CPU time so far in brackets)"
 else
   start
   window_id >/dev/null
