@@ -127,15 +127,5 @@ TEST(FramePacer, LoopsShowAFrameOnlyForAChangeAndAtMostOneARefresh) {
   }
 }
 
-TEST(FramePacer, IdleInputThatChangesNothingShowsNoFrame) {
-  std::string script = "wait 100\n";
-  for (int i = 0; i < 200; ++i) script += "move " + std::to_string(i) + " 300\nwait 5\n";
-  HeadlessRun run(script, {}, true);
-  auto& form = run.rt().Create<LoopForm>(0, nullptr);
-  form.Show();
-  EXPECT_EQ(run.rt().Run(), 0);
-  EXPECT_EQ(FrameTimes(run.Trace()).size(), 1u);  // the first picture only
-}
-
 }  // namespace
 }  // namespace platform
