@@ -2,14 +2,16 @@
 # Starts the real program in a window under Xvfb, puts it in each state below and prints the
 # share of one core it uses there, then the time from start to its first shown frame.
 #
-#   bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (defaults: build, 10)
+#   bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (defaults: build, 10; BUILD_DIR from the
+#                                                   repository's root)
 #
 # The CPU share is the program's own CPU time (user + system, all its threads, from
 # /proc/PID/stat) over SECONDS of wall time, so other work on the machine barely moves it.
 # Each state is measured twice; the smaller figure is printed (a busy machine only adds).
 # Needs xvfb-run and xdotool (scripts/setup.sh installs both).
 set -euo pipefail
-cd "$(dirname "$0")/.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/.."
 build=${1:-build}
 seconds=${2:-10}
 program=$(realpath "$build/kidplay")
@@ -21,9 +23,9 @@ if [ "${KIDPLAY_BENCH_INNER:-}" != 1 ]; then
   printf '%-52s %s\n' "state" "CPU of one core"
   # -a picks a free display, so runs beside other programs' displays never collide.
   KIDPLAY_BENCH_INNER=1 KIDPLAY_BENCH_MODE=window \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$seconds"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$self" "$build" "$seconds"
   KIDPLAY_BENCH_INNER=1 KIDPLAY_BENCH_MODE=fullscreen \
-    xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$build" "$seconds"
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$self" "$build" "$seconds"
   exit 0
 fi
 
