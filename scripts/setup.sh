@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev librsvg2-dev libcairo2-dev
   libfluidsynth-dev timgm6mb-soundfont musescore-general-soundfont-small fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
 )
 
 missing=()

@@ -129,6 +129,8 @@ struct SoundSystem::Impl {
   }
 
   void OpenDevice() {
+    // SIGTERM and SIGINT are the runtime's: SDL would turn them into the close button.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     audioStarted = true;
     SDL_AudioSpec want{};

@@ -22,7 +22,7 @@ void Span(Surface& s, std::int64_t x0, std::int64_t x1, std::int64_t y, std::uin
   x1 = std::min<std::int64_t>(x1, s.width() - 1);
   if (x0 > x1) return;
   std::uint32_t* row = s.row(static_cast<int>(y));
-  std::fill(row + x0, row + x1 + 1, pixel);
+  FillPixels(row + x0, static_cast<std::size_t>(x1 - x0 + 1), pixel);
 }
 
 // The largest whole number whose square does not exceed v (v >= 0).

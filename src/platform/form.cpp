@@ -28,12 +28,17 @@ void Timer::SetInterval(int ms) {
   if (enabled_) due_ = owner_.runtime().NowMs() + std::max(1, interval_);
 }
 
+namespace {
+std::uint64_t nextFormSerial = 1;
+}  // namespace
+
 Form::Form(Runtime& runtime, std::string name, int left, int top, int width, int height)
     : runtime_(runtime),
       name_(std::move(name)),
       image_(std::max(0, width), std::max(0, height), ToPixel(kWhite)),
       left_(left),
-      top_(top) {}
+      top_(top),
+      serial_(nextFormSerial++) {}
 
 Form::~Form() {
   auto& shown = runtime_.shown_;

@@ -1,6 +1,7 @@
 // A form: one screen or dialog with its own persistent picture, drawing state, event handlers
 // and timers. Handlers are virtual methods named like the events they answer.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -84,8 +85,12 @@ class Form {
   virtual void Form_KeyDown(int& /*keyCode*/, int /*shift*/) {}
   virtual void Form_KeyUp(int& /*keyCode*/, int /*shift*/) {}
   virtual void Form_KeyPress(int& /*keyAscii*/) {}
-  // The window's close button or the session ending: by default the form unloads itself.
+  // The window's close button: by default the form unloads itself.
   virtual void Form_QueryClose() { Unload(); }
+  // The program is asked to end from outside (SIGTERM at a logout or shutdown, SIGINT): the
+  // front form is told, and after it each form that comes to the front, until none is left.
+  // By default the same as the close button.
+  virtual void Form_EndSession() { Form_QueryClose(); }
 
   // The persistent picture and the drawing state.
   Surface& Image() { return image_; }
@@ -140,6 +145,7 @@ class Form {
   bool loaded_ = false;
   bool visible_ = false;
   bool ownedByRuntime_ = false;
+  std::uint64_t serial_;  // counts up over the forms of a run, never reused
   int mousePointer_ = Pointer::kDefault;
   std::unique_ptr<CursorImage> mouseIcon_;
 };

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <vector>
 
 #include "platform/file_read.h"
@@ -65,54 +66,57 @@ bool PlausibleBmp(const std::vector<std::uint8_t>& b) {
   return true;
 }
 
-// Copies an SDL picture (any format) into a surface and frees it.
+// Converts an SDL picture (any format) straight into a new surface and frees it, so that the
+// load holds the picture twice at most, never a third time in a converted copy.
 std::optional<Surface> FromSdlSurface(SDL_Surface* loaded) {
-  SDL_Surface* xrgb = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_XRGB8888, 0);
-  SDL_FreeSurface(loaded);
-  if (!xrgb) return std::nullopt;
-
-  Surface out(xrgb->w, xrgb->h);
-  if (SDL_LockSurface(xrgb) == 0) {
-    for (int y = 0; y < xrgb->h; ++y) {
-      const auto* src = static_cast<const std::uint8_t*>(xrgb->pixels) +
-                        static_cast<std::ptrdiff_t>(y) * xrgb->pitch;
-      std::uint32_t* dst = out.row(y);
-      std::memcpy(dst, src, static_cast<std::size_t>(xrgb->w) * sizeof *dst);
-      // The unused byte is not promised to be zero; surfaces keep it clear.
-      for (int x = 0; x < xrgb->w; ++x) dst[x] &= 0x00FFFFFF;
-    }
-    SDL_UnlockSurface(xrgb);
-  } else {
-    out = Surface();
+  std::optional<Surface> out;
+  try {
+    out.emplace(loaded->w, loaded->h);
+  } catch (const std::bad_alloc&) {
+    SDL_FreeSurface(loaded);
+    return std::nullopt;
   }
-  SDL_FreeSurface(xrgb);
-  if (out.empty()) return std::nullopt;
+  SDL_Surface* target = SDL_CreateRGBSurfaceWithFormatFrom(
+      out->data(), out->width(), out->height(), 32, out->width() * 4, SDL_PIXELFORMAT_XRGB8888);
+  // A plain copy: a picture with an alpha channel must not be blended onto the black.
+  const bool ok = target && SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE) == 0 &&
+                  SDL_BlitSurface(loaded, nullptr, target, nullptr) == 0;
+  if (target) SDL_FreeSurface(target);
+  SDL_FreeSurface(loaded);
+  if (!ok) return std::nullopt;
+  // The unused byte is not promised to be zero; surfaces keep it clear.
+  std::uint32_t* p = out->data();
+  const std::size_t n = static_cast<std::size_t>(out->width()) * out->height();
+  for (std::size_t i = 0; i < n; ++i) p[i] &= 0x00FFFFFF;
   return out;
 }
 
 }  // namespace
 
-std::optional<Surface> DecodeBmp(const std::vector<std::uint8_t>& bytes) {
+std::optional<Surface> DecodeBmp(std::vector<std::uint8_t> bytes) {
   if (bytes.size() > static_cast<std::size_t>(INT_MAX) || !PlausibleBmp(bytes)) return std::nullopt;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (!rw) return std::nullopt;
   SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
+  // The file's bytes go before the surface is made: one copy besides the surface at a time.
+  std::vector<std::uint8_t>().swap(bytes);
   if (!loaded) return std::nullopt;
   return FromSdlSurface(loaded);
 }
 
 std::optional<Surface> LoadBmp(const std::string& path) {
-  const auto bytes = ReadBoundedFile(path, FileLimits::kPicture);
+  auto bytes = ReadBoundedFile(path, FileLimits::kPicture);
   if (!bytes) return std::nullopt;
-  return DecodeBmp(*bytes);
+  return DecodeBmp(std::move(*bytes));
 }
 
 std::optional<Surface> LoadPng(const std::string& path) {
-  const auto bytes = ReadBoundedFile(path, FileLimits::kPicture);
+  auto bytes = ReadBoundedFile(path, FileLimits::kPicture);
   if (!bytes || bytes->empty()) return std::nullopt;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
   if (!rw) return std::nullopt;
   SDL_Surface* loaded = IMG_LoadTyped_RW(rw, 1, "PNG");
+  bytes.reset();
   if (!loaded) return std::nullopt;
   return FromSdlSurface(loaded);
 }

@@ -13,7 +13,7 @@ namespace platform {
 std::optional<Surface> LoadBmp(const std::string& path);
 // The same for the bytes of a BMP file: the header is checked against its limits and the
 // file's length before SDL decodes it.
-std::optional<Surface> DecodeBmp(const std::vector<std::uint8_t>& bytes);
+std::optional<Surface> DecodeBmp(std::vector<std::uint8_t> bytes);
 
 // Loads a PNG file (screenshots); nothing on any failure.
 std::optional<Surface> LoadPng(const std::string& path);

@@ -66,6 +66,10 @@ std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std
       o.headless = true;
     } else if (arg == "--windowed") {
       o.windowed = true;
+    } else if (arg == "--report-startup") {
+      o.reportStartup = true;
+    } else if (arg == "--trace-frames") {
+      o.traceFrames = true;
     } else if (arg == "--script" || arg == "--trace" || arg == "--shots") {
       const char* v = value();
       if (!v || !*v) return fail(std::string(arg) + " needs a value");

@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// kidplay [--windowed]
+// kidplay [--windowed] [--report-startup]
 // kidplay --headless --script FILE [--trace FILE|-] [--shots DIR] [--seed N] [--frame-ms N]
+//         [--trace-frames]
 struct RunOptions {
   bool help = false;  // --help: print the usage and end
   bool headless = false;
@@ -17,6 +18,10 @@ struct RunOptions {
   std::string shotsDir;
   std::uint32_t seed = 0;  // offsets the virtual clock, up to past the 32-bit clock's wrap
   int frameMs = 10;
+  // Print the time from start to the first frame shown in the window (for bench/).
+  bool reportStartup = false;
+  // Headless: decide frames as a window would and trace each shown one ("frame").
+  bool traceFrames = false;
 };
 
 // Nothing, with an error text, for unknown or malformed options.

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
+#include <limits>
 #include <sstream>
 #include <thread>
 
@@ -18,11 +20,9 @@ namespace {
 // Virtual time starts here (plus the seed), so runs with different seeds see different clocks
 // and therefore different random pictures.
 constexpr std::int64_t kVirtualStart = 10000;
-// Real-time loop passes are at least this far apart (about 60 a second), so no loop spins a
-// core and the screen is shown no more often than a display refreshes.
+// Real-time loop passes, and frames, are at least this far apart (about 60 a second), so no
+// loop spins a core and the screen is shown no more often than a display refreshes.
 constexpr std::int64_t kPassMs = 16;
-// Refreshes closer together than this are shown together.
-constexpr std::int64_t kMinPresentMs = 8;
 
 std::int64_t SteadyMs() {
   using namespace std::chrono;
@@ -41,7 +41,8 @@ std::string Absolute(const std::string& path) {
 Runtime::Runtime(RunOptions options, std::filesystem::path programFolder)
     : options_(std::move(options)),
       programFolder_(std::move(programFolder)),
-      settings_(SettingsStore::DefaultFile()) {
+      settings_(SettingsStore::DefaultFile()),
+      pacer_(kPassMs) {
   // The program changes its folder at start; names given on the command line stay valid.
   options_.scriptFile = Absolute(options_.scriptFile);
   options_.traceFile = Absolute(options_.traceFile);
@@ -53,6 +54,7 @@ Runtime::Runtime(RunOptions options, std::filesystem::path programFolder)
 }
 
 Runtime::~Runtime() {
+  quitSignals_.reset();
   // Forms go first: their destructors still talk to the runtime.
   shown_.clear();
   modal_.clear();
@@ -99,6 +101,7 @@ bool Runtime::Start(std::string* error) {
   hooks.now = [this] { return NowMs(); };
   hooks.wait = [this](std::int64_t ms) {
     if (ms <= 0) return;
+    ShowFrameBeforeBlocking();
     if (options_.headless) {
       virtualNow_ += ms;
     } else {
@@ -107,6 +110,10 @@ bool Runtime::Start(std::string* error) {
   };
   hooks.resolve = [this](std::string_view path) { return Resolve(path); };
   sound_ = std::make_unique<SoundSystem>(std::move(hooks), video_ != nullptr);
+  // A signal wakes the window's event wait; headless runs never wait in real time.
+  std::function<void()> wake;
+  if (video_) wake = [video = video_.get()] { video->Wake(); };
+  quitSignals_ = std::make_unique<QuitSignals>(std::move(wake));
   return true;
 }
 
@@ -206,7 +213,37 @@ void Runtime::FinishIfScriptUsedUp() {
   }
 }
 
+void Runtime::TakeSignals() {
+  if (quitSignals_ && quitSignals_->Take()) {
+    Trace("signal");
+    endRequested_ = true;
+    toldToEnd_ = 0;  // a second signal tells the front form again
+  }
+}
+
+bool Runtime::FrontFormToTell() {
+  TakeSignals();
+  const Form* front = FrontForm();
+  return endRequested_ && front && front->serial_ != toldToEnd_;
+}
+
+void Runtime::TellFrontFormToEnd() {
+  // A form that leaves brings another to the front (a game shows the menu): that one is told
+  // at once too, unless a modal dialog that left is still returning to its owner's handler;
+  // the owner is told once that handler has seen the dialog go.
+  while (Form* front = FrontForm()) {
+    if (front->serial_ == toldToEnd_) return;
+    if (std::any_of(modal_.begin(), modal_.end(),
+                    [](const Form* f) { return !f->Loaded() || !f->Visible(); }))
+      return;
+    toldToEnd_ = front->serial_;
+    HandlerScope scope(*this);
+    front->Form_EndSession();
+  }
+}
+
 void Runtime::DispatchDue() {
+  if (FrontFormToTell()) TellFrontFormToEnd();
   if (options_.headless) {
     FinishIfScriptUsedUp();
     // A step's events are queued, so a loop that runs inside one of them (an animation
@@ -233,37 +270,45 @@ void Runtime::DispatchDue() {
 
 void Runtime::PumpIdle() {
   if (handlerDepth_ == 0) CollectUnloaded();
+  // The next thing that happens by itself: a timer, or a frame that waits for its turn.
+  std::optional<std::int64_t> next = NextTimerDue();
+  if (PacesFrames() && pacer_.Pending() && (!next || pacer_.NextFrameAt() < *next))
+    next = pacer_.NextFrameAt();
   if (options_.headless) {
-    std::optional<std::int64_t> next;
-    if (nextStep_ < script_.steps.size()) {
-      next = scriptStart_ + script_.steps[nextStep_].at;
-    } else {
-      next = scriptStart_ + script_.endAt;
-    }
-    if (auto timer = NextTimerDue(); timer && *timer < *next) next = timer;
-    virtualNow_ = std::max(virtualNow_, *next);
+    std::int64_t step = scriptStart_ + script_.endAt;
+    if (nextStep_ < script_.steps.size()) step = scriptStart_ + script_.steps[nextStep_].at;
+    if (!next || step < *next) next = step;
+    // A signal is answered at once, before time moves on.
+    if (!FrontFormToTell()) virtualNow_ = std::max(virtualNow_, *next);
     DispatchDue();
+    ShowFrameIfDue(NowMs());
     return;
   }
-  std::int64_t wait = 100;
-  if (auto timer = NextTimerDue()) wait = std::clamp<std::int64_t>(*timer - NowMs(), 0, 100);
-  if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
+  // Nothing due: sleep until input (or a signal) arrives.
+  std::int64_t wait =
+      next ? std::clamp<std::int64_t>(*next - NowMs(), 0, std::numeric_limits<int>::max()) : -1;
+  if (FrontFormToTell()) wait = 0;
+  if (wait != 0) video_->WaitEvent(static_cast<int>(wait));
   DispatchDue();
   // Handlers draw without showing; the screen catches up once the queue is empty.
-  PresentNow();
+  ShowFrameIfDue(NowMs());
 }
 
 void Runtime::DoEvents() {
   if (options_.headless) {
     virtualNow_ += options_.frameMs;
     DispatchDue();
+    ShowFrameIfDue(virtualNow_);
     return;
   }
+  // A plain sleep, not an event wait: input that arrives meanwhile waits for the end of the
+  // pause, so a stream of pointer moves cannot speed the loop up.
   const std::int64_t wait = lastPass_ + kPassMs - NowMs();
-  if (wait > 0) video_->WaitEvent(static_cast<int>(wait));
+  if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
   lastPass_ = NowMs();
   DispatchDue();
-  if (presentPending_) PresentNow();
+  // Passes are at least one refresh apart, so the frame drawn by each may show.
+  ShowFrameIfDue(lastPass_);
 }
 
 int Runtime::Run() {
@@ -404,26 +449,44 @@ Surface Runtime::ComposeScreen() const {
 }
 
 void Runtime::Present() {
-  if (!video_) return;
-  // Many refreshes in a row (a drag sends a stream of moves) show as one frame.
-  if (NowMs() - lastPresent_ < kMinPresentMs) {
-    presentPending_ = true;
-    return;
-  }
-  PresentNow();
+  if (PacesFrames()) pacer_.Request();
 }
 
-void Runtime::PresentNow() {
-  if (!video_) return;
-  presentPending_ = false;
-  lastPresent_ = NowMs();
-  // With one full-screen form in front (the usual case) its picture is the screen.
-  if (shown_.size() == 1 && shown_.front()->Left() == 0 && shown_.front()->Top() == 0 &&
-      shown_.front()->Width() == kCanvasWidth && shown_.front()->Height() == kCanvasHeight) {
-    video_->Present(shown_.front()->Image());
-    return;
+void Runtime::ShowFrameIfDue(std::int64_t now) {
+  if (PacesFrames() && pacer_.Due(now)) ShowFrame(now);
+}
+
+void Runtime::ShowFrameBeforeBlocking() {
+  if (PacesFrames() && pacer_.Pending()) ShowFrame(NowMs());
+}
+
+void Runtime::ShowFrame(std::int64_t now) {
+  layers_.clear();
+  for (const Form* f : shown_) {
+    layers_.push_back(
+        {f->serial_, f->Image().version(), f->Left(), f->Top(), f->Width(), f->Height()});
   }
-  video_->Present(ComposeScreen());
+  const auto picture = [this]() -> const Surface& {
+    // With one full-screen form in front (the usual case) its picture is the screen.
+    const Form* only = shown_.size() == 1 ? shown_.front() : nullptr;
+    if (only && only->Left() == 0 && only->Top() == 0 && only->Width() == kCanvasWidth &&
+        only->Height() == kCanvasHeight) {
+      return only->Image();
+    }
+    canvas_ = ComposeScreen();
+    return canvas_;
+  };
+  pacer_.Flush(layers_, now, picture, [this](const Surface& screen) {
+    if (video_) video_->Present(screen);
+    Trace("frame");
+    if (options_.reportStartup && !startupReported_) {
+      startupReported_ = true;
+      // The CPU time beside it barely moves with other work on the machine.
+      std::printf("startup: first frame %lld ms (CPU %lld ms)\n", static_cast<long long>(NowMs()),
+                  static_cast<long long>(std::clock() * 1000.0 / CLOCKS_PER_SEC));
+      std::fflush(stdout);
+    }
+  });
 }
 
 int Runtime::ShowCursor(bool show) {
@@ -443,6 +506,7 @@ void Runtime::UpdatePointer() {
 }
 
 void Runtime::MessageBox(const std::string& title, const std::string& text, MessageIcon icon) {
+  ShowFrameBeforeBlocking();
   if (video_) {
     video_->MessageBox(title, text, icon);
   } else {

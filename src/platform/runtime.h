@@ -16,9 +16,11 @@
 #include "platform/audio.h"
 #include "platform/display_mode.h"
 #include "platform/form.h"
+#include "platform/frame_pacer.h"
 #include "platform/input.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
+#include "platform/quit_signals.h"
 #include "platform/replay_script.h"
 #include "platform/run_options.h"
 #include "platform/settings.h"
@@ -63,15 +65,22 @@ class Runtime {
   Form* FrontForm();
 
   // One pass of a form's loop: lets time pass, runs pending input and due timers, shows the
-  // screen. Never spins a core: a real-time pass is paced to the display rate.
+  // screen if it changed. Never spins a core: real-time passes are paced to the display rate,
+  // whatever input arrives.
   void DoEvents();
   // Runs until every form has unloaded or the script is used up; returns the exit status.
   int Run();
 
   // The screen as the visible forms make it up, bottom to top.
   Surface ComposeScreen() const;
-  // Shows the screen, or soon after when it was shown a moment ago.
+  // Asks for the screen to be shown. It is shown by the pump, only when its picture changed
+  // and at most once per display refresh, however often this is asked.
   void Present();
+  // Frames shown so far (in a window, or headless with --trace-frames).
+  std::int64_t FramesShown() const { return pacer_.FramesShown(); }
+  // SIGTERM or SIGINT has asked the program to end. Each front form is told once, through
+  // Form_EndSession, until none is left.
+  bool EndRequested() const { return endRequested_; }
 
   // The pointer in canvas pixels.
   int CursorX() const { return cursorX_; }
@@ -128,7 +137,17 @@ class Runtime {
   void CollectUnloaded();
   bool AnyFormLoaded() const;
   void FinishIfScriptUsedUp();
-  void PresentNow();
+  // Notes a signal that arrived; whether the program must end and the front form was not told.
+  void TakeSignals();
+  bool FrontFormToTell();
+  void TellFrontFormToEnd();
+  // Whether frames are decided at all: in a window, and headless with --trace-frames.
+  bool PacesFrames() const { return video_ != nullptr || options_.traceFrames; }
+  void ShowFrameIfDue(std::int64_t now);
+  void ShowFrame(std::int64_t now);
+  // Shows a waiting frame at once, before the program blocks (a message box, a sound that
+  // plays to its end).
+  void ShowFrameBeforeBlocking();
 
   RunOptions options_;
   std::filesystem::path programFolder_;
@@ -147,8 +166,13 @@ class Runtime {
   std::int64_t startTicks_ = 0;
   std::int64_t virtualNow_ = 0;
   std::int64_t lastPass_ = 0;  // when the last real-time loop pass began
-  std::int64_t lastPresent_ = -1000;
-  bool presentPending_ = false;  // a refresh waits to be shown
+  FramePacer pacer_;
+  std::vector<ScreenLayer> layers_;  // scratch: the screen's forms, bottom to top
+  Surface canvas_;                   // scratch: the screen when forms overlap
+  bool startupReported_ = false;
+  std::unique_ptr<QuitSignals> quitSignals_;
+  bool endRequested_ = false;
+  std::uint64_t toldToEnd_ = 0;  // serial of the last form told to end
 
   Script script_;
   std::deque<InputEvent> pending_;  // input of the current step, not yet handled

@@ -89,6 +89,8 @@ class SdlVideo final : public Video {
     // Touchscreens drive the program as a mouse does: a tap clicks, a drag moves with the
     // button held.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
+    // SIGTERM and SIGINT are the runtime's: SDL would turn them into the close button.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       if (error) *error = std::string("no display: ") + SDL_GetError();
       return false;
@@ -103,6 +105,9 @@ class SdlVideo final : public Video {
                  "use --headless --script FILE)";
       return false;
     }
+    // The first user event type carries key characters (Translate); the wake-up takes the next.
+    if (const Uint32 first = SDL_RegisterEvents(2); first != static_cast<Uint32>(-1))
+      wakeEvent_ = first + 1;
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     int w = kCanvasWidth, h = kCanvasHeight;
@@ -136,10 +141,8 @@ class SdlVideo final : public Video {
   void Present(const Surface& canvas) override {
     if (canvas.width() != kCanvasWidth || canvas.height() != kCanvasHeight) return;
     SDL_UpdateTexture(texture_, nullptr, canvas.data(), kCanvasWidth * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    hasPicture_ = true;
+    Redraw();
   }
 
   bool PollEvent(InputEvent& out) override {
@@ -157,8 +160,18 @@ class SdlVideo final : public Video {
   }
 
   void WaitEvent(int ms) override {
-    if (ms <= 0) return;
-    SDL_WaitEventTimeout(nullptr, ms);
+    if (ms < 0) {
+      SDL_WaitEvent(nullptr);
+    } else if (ms > 0) {
+      SDL_WaitEventTimeout(nullptr, ms);
+    }
+  }
+
+  void Wake() override {
+    if (wakeEvent_ == static_cast<Uint32>(-1)) return;
+    SDL_Event e{};
+    e.type = wakeEvent_;
+    SDL_PushEvent(&e);
   }
 
   void SetPointer(int kind, const CursorImage* custom) override {
@@ -182,6 +195,16 @@ class SdlVideo final : public Video {
   }
 
  private:
+  // Shows the texture's picture again: the runtime shows a frame only when its picture changed,
+  // so a window uncovered or resized is redrawn here.
+  void Redraw() {
+    if (!hasPicture_) return;
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+  }
+
   bool Fail(std::string* error) {
     if (error) *error = std::string("cannot open the window: ") + SDL_GetError();
     return false;
@@ -215,6 +238,10 @@ class SdlVideo final : public Video {
         return true;
       case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) ApplyPointer();
+        if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+          Redraw();
+        }
         return false;
       case SDL_MOUSEMOTION:
         // Outside the canvas (the letterbox bars) the pointer sticks to the nearest edge.
@@ -354,6 +381,8 @@ class SdlVideo final : public Video {
   int pressed_ = 0;
   bool altEnterHeld_ = false;
   bool doubleClick_ = false;
+  Uint32 wakeEvent_ = static_cast<Uint32>(-1);
+  bool hasPicture_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <limits>
 
 namespace platform {
@@ -126,15 +127,48 @@ bool MapAxis(int dstOrigin, int dstLen, int srcOrigin, int srcLen, int dstSize, 
 
 }  // namespace
 
+void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel) {
+  // A 32-bit pattern is what wmemset writes; the C library's version is vectorised, a plain
+  // loop is not at -O2.
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+  std::wmemset(reinterpret_cast<wchar_t*>(p), static_cast<wchar_t>(pixel), n);
+}
+
 Surface::Surface(int width, int height, std::uint32_t pixel) {
   if (width <= 0 || height <= 0) return;
   width_ = width;
   height_ = height;
-  pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), pixel);
+  // Zeroed memory comes at memset speed; any other colour is filled over it.
+  pixels_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  if (pixel != 0) Fill(pixel);
+}
+
+Surface& Surface::operator=(const Surface& other) {
+  if (this != &other) {
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = other.pixels_;
+  }
+  version_ = std::max(version_, other.version_) + 1;
+  return *this;
+}
+
+Surface& Surface::operator=(Surface&& other) noexcept {
+  if (this != &other) {
+    width_ = other.width_;
+    height_ = other.height_;
+    pixels_ = std::move(other.pixels_);
+    other.width_ = other.height_ = 0;
+    other.pixels_.clear();
+    ++other.version_;
+  }
+  version_ = std::max(version_, other.version_) + 1;
+  return *this;
 }
 
 void Surface::Fill(std::uint32_t pixel) {
-  std::fill(pixels_.begin(), pixels_.end(), pixel);
+  ++version_;
+  FillPixels(pixels_.data(), pixels_.size(), pixel);
 }
 
 void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
@@ -179,12 +213,19 @@ void StretchBlit(Surface& dst, int dx, int dy, int dw, int dh, const Surface& sr
     from = &copy;
   }
   const int n = static_cast<int>(cols.source.size());
+  // Columns taken one for one (a stretch in height only) make whole-row copies. The map only
+  // repeats or only skips, so a span of n - 1 means no step of it does either.
+  const bool straight = n > 0 && cols.source.back() - cols.source.front() == n - 1;
   for (std::size_t r = 0; r < rows.source.size(); ++r) {
     const std::uint32_t* s = from->row(rows.source[r]);
     std::uint32_t* d = dst.row(rows.first + static_cast<int>(r)) + cols.first;
     // An enlarged row that repeats the one above is copied from it as it stands.
     if (rop == Rop::Copy && r > 0 && rows.source[r] == rows.source[r - 1]) {
       std::memcpy(d, d - dst.width(), static_cast<std::size_t>(n) * sizeof *d);
+      continue;
+    }
+    if (straight) {
+      RopRow(d, s + cols.source.front(), n, rop, false);
       continue;
     }
     switch (rop) {
@@ -248,7 +289,7 @@ void FloodFill(Surface& s, int x, int y, Colour match, Colour fill) {
     int r = seed.x;
     while (l > 0 && (row[l - 1] & kRgbMask) == want) --l;
     while (r + 1 < w && (row[r + 1] & kRgbMask) == want) ++r;
-    std::fill(row + l, row + r + 1, paint);
+    FillPixels(row + l, static_cast<std::size_t>(r - l + 1), paint);
     seedRuns(l, r, seed.y - 1);
     seedRuns(l, r, seed.y + 1);
   }

@@ -15,23 +15,42 @@ class Surface {
  public:
   Surface() = default;
   Surface(int width, int height, std::uint32_t pixel = 0);
+  Surface(const Surface&) = default;
+  Surface(Surface&&) noexcept = default;
+  // An assigned picture counts as changed.
+  Surface& operator=(const Surface& other);
+  Surface& operator=(Surface&& other) noexcept;
 
   int width() const { return width_; }
   int height() const { return height_; }
   bool empty() const { return width_ <= 0 || height_ <= 0; }
-  std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  std::uint32_t* row(int y) {
+    ++version_;
+    return pixels_.data() + static_cast<std::size_t>(y) * width_;
+  }
   const std::uint32_t* row(int y) const {
     return pixels_.data() + static_cast<std::size_t>(y) * width_;
   }
-  std::uint32_t* data() { return pixels_.data(); }
+  std::uint32_t* data() {
+    ++version_;
+    return pixels_.data();
+  }
   const std::uint32_t* data() const { return pixels_.data(); }
   void Fill(std::uint32_t pixel);
+
+  // Grows with every write access to the pixels (and every assignment), so a picture whose
+  // version has not moved is surely unchanged: the screen skips it without comparing pixels.
+  std::uint64_t version() const { return version_; }
 
  private:
   int width_ = 0;
   int height_ = 0;
+  std::uint64_t version_ = 0;
   std::vector<std::uint32_t> pixels_;
 };
+
+// Sets n pixels from p on to one value, at the speed of memset.
+void FillPixels(std::uint32_t* p, std::size_t n, std::uint32_t pixel);
 
 // Copies a w x h block from (sx, sy) of src to (dx, dy) of dst, clipped against both pictures.
 // dst and src may be the same surface, even with overlapping blocks: the result is as if the

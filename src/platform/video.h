@@ -17,8 +17,10 @@ class Video {
   virtual void Present(const Surface& canvas) = 0;
   // Takes the next input event, translated to canvas pixels and the program's key codes.
   virtual bool PollEvent(InputEvent& event) = 0;
-  // Sleeps until an event arrives or `ms` have passed.
+  // Sleeps until an event arrives or `ms` have passed; a negative `ms` waits without a limit.
   virtual void WaitEvent(int ms) = 0;
+  // Ends a WaitEvent early. Safe to call from any thread.
+  virtual void Wake() = 0;
   // The pointer picture: a Pointer:: kind, with `custom` for Pointer::kCustom.
   virtual void SetPointer(int kind, const CursorImage* custom) = 0;
   virtual void SetPointerShown(bool shown) = 0;

@@ -21,6 +21,17 @@ class GameForm : public platform::Form {
 
   // The window's close button: the game ends as with Escape and the menu comes back.
   void Form_QueryClose() override;
+  // The program is asked to end (SIGTERM at a logout or shutdown, SIGINT): the game leaves
+  // through StopGame; the menu, which comes to the front then, ends the program.
+  void Form_EndSession() override { StopGame(); }
+
+  // The hook for a program that must end: leave the game exactly as its stop button does
+  // (stop the sounds and loops, store the options it keeps, free the surfaces, show the menu
+  // and unload). A game inside one of its own loops only asks the loop to end, as its stop
+  // button does there. Called by the event pump, so also from a DoEvents of the game's loop.
+  // The default presses Escape (Form_QueryClose); a game whose Escape can be ignored (a held
+  // key latch, a game without Escape) overrides this with its stop button's code.
+  virtual void StopGame() { Form_QueryClose(); }
 
  protected:
   // GenerateDC, remembered so that FreeAllSurfaces deletes it.
@@ -60,6 +71,7 @@ class PlaceholderGameForm final : public GameForm {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  void StopGame() override { EndGame(); }
 
  private:
   void EndGame();

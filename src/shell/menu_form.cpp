@@ -92,6 +92,11 @@ void MenuForm::Form_Load() {
 }
 
 void MenuForm::Form_Activate() {
+  // The still picture (background, icons, buttons) shows at once; the loop, the jingle and the
+  // logo wait for the timer as before, and the loop uses these pictures.
+  LoadMenuGraphics();
+  for (auto& letter : logoLetters_) letter.visible = GameUtil::False;
+  DrawMenu();
   startLoopTimer_.SetEnabled(true);
 }
 
@@ -195,6 +200,8 @@ void MenuForm::DrawMenu() {
 }
 
 void MenuForm::LoadMenuGraphics() {
+  if (graphicsLoaded_) return;
+  graphicsLoaded_ = true;
   menuBackground_ = GameUtil::GenerateDC("Gfx\\Menu\\Bg.bmp");
   for (int i = 0; i < kLetterCount; ++i) {
     const std::string digit = std::to_string(i);
@@ -217,6 +224,7 @@ void MenuForm::LoadMenuGraphics() {
 }
 
 void MenuForm::FreeMenuGraphics() {
+  graphicsLoaded_ = false;
   using GameUtil::DeleteGeneratedDC;
   DeleteGeneratedDC(menuBackground_);
   auto freeSprite = [](Sprite& s) {
@@ -347,6 +355,7 @@ void MenuForm::LaunchGame(int index) {
 }
 
 void MenuForm::QuitProgram() {
+  FreeMenuGraphics();  // the still picture's, when the program ends before the loop began
   GameUtil::StopAllSounds();
   GameUtil::RestoreDisplayMode();
   desktopIcons_.RestoreDesktopIcons();

@@ -52,6 +52,7 @@ class MenuForm final : public platform::Form {
   std::int32_t logoPhase_ = 0;
   std::array<double, 361> sineTable_{};
 
+  bool graphicsLoaded_ = false;
   std::int32_t menuBackground_ = 0;
   std::array<GameUtil::Sprite, 7> logoLetters_;
   std::array<GameUtil::Sprite, 8> gameIcons_;

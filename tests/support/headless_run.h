@@ -17,7 +17,9 @@ namespace testsupport {
 
 class HeadlessRun {
  public:
-  explicit HeadlessRun(const std::string& script, const std::filesystem::path& programFolder = {}) {
+  // `traceFrames`: decide frames as a window would and trace each shown one.
+  explicit HeadlessRun(const std::string& script, const std::filesystem::path& programFolder = {},
+                       bool traceFrames = false) {
     namespace fs = std::filesystem;
     dir_ = fs::temp_directory_path() /
            ("kidplay-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
@@ -29,6 +31,7 @@ class HeadlessRun {
     options.headless = true;
     options.scriptFile = (dir_ / "script.txt").string();
     options.traceFile = (dir_ / "trace.txt").string();
+    options.traceFrames = traceFrames;
     runtime_ =
         std::make_unique<platform::Runtime>(options, programFolder.empty() ? dir_ : programFolder);
     std::string error;

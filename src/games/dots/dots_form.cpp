@@ -58,18 +58,28 @@ void DotsForm::InitForm() {
   GameUtil::Randomize(GameUtil::GetTimeMs());
 }
 
+void DotsForm::KeepOrLoad(std::int32_t& surface, std::string& loadedFile, const std::string& file) {
+  // A picture that failed to load (0) is tried again, with its error box, as on a first load.
+  if (surface != 0 && loadedFile == file) return;
+  FreeSurface(surface);
+  loadedFile = file;
+  if (!file.empty()) surface = LoadSurface(PicturePath(file));
+}
+
 bool DotsForm::ReadScenario(std::int16_t index) {
-  FreeSurface(pictureSurface_);
-  FreeSurface(maskSurface_);
-  FreeSurface(backgroundSurface_);
   const auto file = runtime().Resolve(DotFilePath(GetScenarioString(index)));
   const ReadResult result =
       file ? ReadDotPictureFile(*file, picture_) : ReadDotPicture("", picture_);
-  if (!result.playable) return false;
-  if (!picture_.imageFile.empty()) pictureSurface_ = LoadSurface(PicturePath(picture_.imageFile));
-  if (!picture_.maskFile.empty()) maskSurface_ = LoadSurface(PicturePath(picture_.maskFile));
-  if (!picture_.backgroundFile.empty())
-    backgroundSurface_ = LoadSurface(PicturePath(picture_.backgroundFile));
+  if (!result.playable) {
+    KeepOrLoad(pictureSurface_, loadedImageFile_, "");
+    KeepOrLoad(maskSurface_, loadedMaskFile_, "");
+    KeepOrLoad(backgroundSurface_, loadedBackgroundFile_, "");
+    return false;
+  }
+  // The pictures stay while the scenario stays: a new round of it loads nothing.
+  KeepOrLoad(pictureSurface_, loadedImageFile_, picture_.imageFile);
+  KeepOrLoad(maskSurface_, loadedMaskFile_, picture_.maskFile);
+  KeepOrLoad(backgroundSurface_, loadedBackgroundFile_, picture_.backgroundFile);
   shownScenario_ = index;
   return true;
 }
@@ -233,13 +243,17 @@ void DotsForm::Form_MouseMove(int, int, double, double) {
   DrawPicture();
 }
 
+void DotsForm::StopGame() {
+  if (pictureComplete_) {
+    leaving_ = true;
+  } else {
+    EndGame();
+  }
+}
+
 void DotsForm::Form_Click() {
   if (PointerOn(stopButton_)) {
-    if (pictureComplete_) {
-      leaving_ = true;
-    } else {
-      EndGame();
-    }
+    StopGame();
   } else if (PointerOn(optionsButton_)) {
     ShowOptions();
   } else if (PointerOn(nextButton_)) {
@@ -253,11 +267,7 @@ void DotsForm::Form_KeyDown(int& keyCode, int) {
   using namespace platform::Keys;
   switch (keyCode) {
     case kEscape:
-      if (pictureComplete_) {
-        leaving_ = true;
-      } else {
-        EndGame();
-      }
+      StopGame();
       break;
     case kSpace:
       if (!pictureComplete_ && currentDot_ < static_cast<int>(picture_.dots.size())) {

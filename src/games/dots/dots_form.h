@@ -36,10 +36,14 @@ class DotsForm final : public shell::GameForm {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // As the stop button: during the completion the game leaves when its loop sees the request.
+  void StopGame() override;
 
  private:
   void InitForm();
   bool ReadScenario(std::int16_t index);
+  // Keeps `surface` when it holds `file` already, else replaces it with that picture.
+  void KeepOrLoad(std::int32_t& surface, std::string& loadedFile, const std::string& file);
   void DrawPicture();
   void StartDrag(const GameUtil::Point& p);
   bool TryConnect(const GameUtil::Point& p);
@@ -57,6 +61,10 @@ class DotsForm final : public shell::GameForm {
   std::int32_t pictureSurface_ = 0;
   std::int32_t maskSurface_ = 0;
   std::int32_t backgroundSurface_ = 0;
+  // The files the three surfaces hold.
+  std::string loadedImageFile_;
+  std::string loadedMaskFile_;
+  std::string loadedBackgroundFile_;
 
   std::int16_t currentDot_ = 0;
   std::int16_t lineStartDot_ = 0;

@@ -246,14 +246,18 @@ void MazeForm::ShowOptions() {
   if (dialog.Confirmed() && Loaded()) ResetForm();
 }
 
+void MazeForm::StopGame() {
+  if (!endingRunning_) {
+    EndGame();
+  } else {
+    endingRunning_ = false;
+    quitRequested_ = true;
+  }
+}
+
 void MazeForm::Form_Click() {
   if (PointerOn(stopButton_)) {
-    if (!endingRunning_) {
-      EndGame();
-    } else {
-      endingRunning_ = false;
-      quitRequested_ = true;
-    }
+    StopGame();
   } else if (PointerOn(optionsButton_)) {
     if (ready_) ShowOptions();
   } else if (PointerOn(nextButton_)) {
@@ -267,12 +271,7 @@ void MazeForm::Form_KeyDown(int& keyCode, int) {
   using namespace platform::Keys;
   switch (keyCode) {
     case kEscape:
-      if (!endingRunning_) {
-        EndGame();
-      } else {
-        endingRunning_ = false;
-        quitRequested_ = true;
-      }
+      StopGame();
       break;
     case kSpace:
       model_.figureDirection = static_cast<std::int16_t>(NextClockwise(model_.figureDirection));

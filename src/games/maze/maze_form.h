@@ -34,6 +34,8 @@ class MazeForm final : public shell::GameForm {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // As the stop button: during the ending the game leaves when the ending has stopped.
+  void StopGame() override;
 
  private:
   void LoadScenarioGraphics(std::int16_t index);

@@ -64,6 +64,19 @@ TEST(Blit, CopiesAndStretchesMatchTheReferenceWithClippingAndMirroring) {
     }
     ASSERT_TRUE(SamePixels(dst, want)) << "round " << round;
   }
+  // Stretches in height only (whole-row copies), near-one ratios and mirrors, clipped.
+  for (int round = 0; round < 3000; ++round) {
+    const Rop rop = kRops[round % 3];
+    const Surface src = RandomSurface(Any(rng, 1, 14), Any(rng, 1, 14), rng);
+    Surface dst = RandomSurface(Any(rng, 1, 16), Any(rng, 1, 16), rng), want = dst;
+    const int sw = Any(rng, 1, 14) * (round % 4 == 3 ? -1 : 1);
+    const int dw = round % 5 == 4 ? sw + Any(rng, -1, 1) : round % 7 == 6 ? -sw : sw;
+    const int dx = Any(rng, -8, 8), dy = Any(rng, -8, 8), sx = Any(rng, -4, 14),
+              sy = Any(rng, -4, 14), dh = Any(rng, -30, 30), sh = Any(rng, -14, 14);
+    StretchBlit(dst, dx, dy, dw, dh, src, sx, sy, sw, sh, rop);
+    RefStretch(want, dx, dy, dw, dh, src, sx, sy, sw, sh, rop);
+    ASSERT_TRUE(SamePixels(dst, want)) << "height-only round " << round;
+  }
   // Checked by hand: each pixel becomes a 3 x 2 block; a picture mirrors with dx = w - 1.
   const Surface src = RandomSurface(9, 6, rng);
   Surface big(27, 12), mirror(9, 6);
