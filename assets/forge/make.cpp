@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "music.h"
+#include "png.h"
 #include "render.h"
 #include "synth.h"
 #include "wav.h"
@@ -75,6 +76,10 @@ Made MakeEntry(const Entry& e, const std::string& source) {
     }
     case Kind::Data:
       files[e.path] = std::vector<std::uint8_t>(source.begin(), source.end());
+      break;
+    case Kind::Png:
+      files[e.path] = EncodePng(DrawEntry(e, source));
+      if (files[e.path].empty()) throw ForgeError(e.source + ": cannot encode the PNG");
       break;
   }
   return made;

@@ -85,14 +85,15 @@ bool ValidSource(const std::string& s) {
 }
 
 bool SvgKind(Kind k) {
-  return k == Kind::Picture || k == Kind::Sprite || k == Kind::Strip || k == Kind::Cursor;
+  return k == Kind::Picture || k == Kind::Sprite || k == Kind::Strip || k == Kind::Cursor ||
+         k == Kind::Png;
 }
 
 std::optional<Kind> ParseKind(const std::string& s) {
   static const std::map<std::string, Kind> kinds = {
       {"picture", Kind::Picture}, {"sprite", Kind::Sprite}, {"strip", Kind::Strip},
       {"cursor", Kind::Cursor},   {"sound", Kind::Sound},   {"music", Kind::Music},
-      {"data", Kind::Data}};
+      {"data", Kind::Data},       {"png", Kind::Png}};
   auto it = kinds.find(s);
   if (it == kinds.end()) return std::nullopt;
   return it->second;
@@ -149,7 +150,8 @@ class Reader {
     e.kind = *kind;
     static const std::map<Kind, std::string> extensions = {
         {Kind::Picture, ".bmp"}, {Kind::Sprite, ".bmp"}, {Kind::Strip, ".bmp"},
-        {Kind::Cursor, ".cur"},  {Kind::Sound, ".wav"},  {Kind::Music, ".wav"}};
+        {Kind::Cursor, ".cur"},  {Kind::Sound, ".wav"},  {Kind::Music, ".wav"},
+        {Kind::Png, ".png"}};
     if (auto ext = extensions.find(e.kind);
         ext != extensions.end() && !Lower(e.path).ends_with(ext->second)) {
       fail("the path of a " + w[1] + " ends in " + ext->second);
@@ -287,6 +289,8 @@ std::string KindName(Kind k) {
       return "music";
     case Kind::Data:
       return "data";
+    case Kind::Png:
+      return "png";
   }
   return "?";
 }
