@@ -138,6 +138,30 @@ TEST_F(SoundOutput, AGameSoundPlaysWholeFromTheNextBufferThenSilence) {
   EXPECT_TRUE(Silent(out, start + Frames(clip), Frames(out)));
 }
 
+// A synchronous sound returns once it has been played: the next sound never cuts its end.
+TEST_F(SoundOutput, SynchronousSoundsFollowEachOtherWhole) {
+  const Samples tick = Clip("Sfx\\Tick.wav", StereoTone(2500, 100, 10000));
+  const Samples tock = Clip("Sfx\\Tock.wav", MonoTone(1700, 30, 7000));
+  const char* files[] = {"Sfx\\Tick.wav", "Sfx\\Tock.wav"};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(GameUtil::PlayGameSound(files[i % 2], 0, 0), 1);
+  Play(device_.Slack() + kBufferFrames);
+  const Samples out = Stop();
+
+  std::size_t at = 0;
+  for (int i = 0; i < 8; ++i) {
+    SCOPED_TRACE(files[i % 2] + std::string(" #") + std::to_string(i));
+    const Samples& clip = i % 2 ? tock : tick;
+    const std::size_t heard = FirstSound(out, at);
+    ASSERT_NE(heard, kNone) << "not played";
+    const std::size_t start = heard - FirstSound(clip, 0);
+    EXPECT_EQ(start % kBufferFrames, 0u);
+    const std::size_t end = EndOfMatch(out, start, clip, false);
+    EXPECT_EQ(end, start + Frames(clip)) << "cut after " << end - start << " frames";
+    at = end;
+  }
+  EXPECT_TRUE(Silent(out, at, Frames(out)));
+}
+
 TEST_F(SoundOutput, ALoopJoinsWithoutAGapUntilStopAllSoundsLeavesSilence) {
   // Ten whole periods: a gap, a repeated or a skipped frame at a join shows as a mismatch.
   const Samples loop = Clip("Sfx\\Loop.wav", StereoTone(1000, 100, 12000));
