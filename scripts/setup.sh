@@ -7,6 +7,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev librsvg2-dev libcairo2-dev
   libfluidsynth-dev timgm6mb-soundfont musescore-general-soundfont-small fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

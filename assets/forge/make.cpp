@@ -5,6 +5,7 @@
 
 #include "music.h"
 #include "music_select.h"
+#include "png.h"
 #include "render.h"
 #include "scene.h"
 #include "synth.h"
@@ -80,6 +81,10 @@ Made MakeEntry(const Entry& e, const std::string& source) {
       break;
     case Kind::Scene:
       files = MakeScene(e, source);
+      break;
+    case Kind::Png:
+      files[e.path] = EncodePng(DrawEntry(e, source));
+      if (files[e.path].empty()) throw ForgeError(e.source + ": cannot encode the PNG");
       break;
   }
   return made;

@@ -88,14 +88,15 @@ bool ValidSource(const std::string& s) {
 }
 
 bool SvgKind(Kind k) {
-  return k == Kind::Picture || k == Kind::Sprite || k == Kind::Strip || k == Kind::Cursor;
+  return k == Kind::Picture || k == Kind::Sprite || k == Kind::Strip || k == Kind::Cursor ||
+         k == Kind::Png;
 }
 
 std::optional<Kind> ParseKind(const std::string& s) {
   static const std::map<std::string, Kind> kinds = {
       {"picture", Kind::Picture}, {"sprite", Kind::Sprite}, {"strip", Kind::Strip},
       {"cursor", Kind::Cursor},   {"sound", Kind::Sound},   {"music", Kind::Music},
-      {"data", Kind::Data},       {"scene", Kind::Scene}};
+      {"data", Kind::Data},       {"scene", Kind::Scene},    {"png", Kind::Png}};
   auto it = kinds.find(s);
   if (it == kinds.end()) return std::nullopt;
   return it->second;
@@ -153,7 +154,7 @@ class Reader {
     static const std::map<Kind, std::string> extensions = {
         {Kind::Picture, ".bmp"}, {Kind::Sprite, ".bmp"}, {Kind::Strip, ".bmp"},
         {Kind::Cursor, ".cur"},  {Kind::Sound, ".wav"},  {Kind::Music, ".wav"},
-        {Kind::Scene, ".bmp"}};
+        {Kind::Scene, ".bmp"}, {Kind::Png, ".png"}};
     if (auto ext = extensions.find(e.kind);
         ext != extensions.end() && !Lower(e.path).ends_with(ext->second)) {
       fail("the path of a " + w[1] + " ends in " + ext->second);
@@ -301,6 +302,8 @@ std::string KindName(Kind k) {
       return "data";
     case Kind::Scene:
       return "scene";
+    case Kind::Png:
+      return "png";
   }
   return "?";
 }

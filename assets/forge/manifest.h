@@ -15,7 +15,7 @@ struct ForgeError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-enum class Kind { Picture, Sprite, Strip, Cursor, Sound, Music, Data, Scene };
+enum class Kind { Picture, Sprite, Strip, Cursor, Sound, Music, Data, Scene, Png };
 
 struct Entry {
   std::string path;  // program path, forward slashes, as written

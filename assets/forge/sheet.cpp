@@ -9,6 +9,7 @@
 #include <map>
 
 #include "image.h"
+#include "png.h"
 
 namespace forge {
 namespace {
@@ -70,6 +71,18 @@ Cell MakeCell(const Entry& e, const std::filesystem::path& outDir) {
     }
     cell.hotX = cur->hotX;
     cell.hotY = cur->hotY;
+    return cell;
+  }
+  if (e.kind == Kind::Png) {
+    auto png = DecodePng(*bytes);
+    if (!png) return fail("not a PNG with alpha");
+    cell.pixels = Rgb{png->width, png->height, {}};
+    for (int y = 0; y < png->height; ++y) {
+      for (int x = 0; x < png->width; ++x) {
+        cell.pixels.rgb.push_back(Blend(
+            Unpremultiply(png->argb[static_cast<size_t>(y) * png->width + x]), Checker(x, y)));
+      }
+    }
     return cell;
   }
   auto picture = DecodeBmp(*bytes);

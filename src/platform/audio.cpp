@@ -16,6 +16,11 @@ namespace {
 // Decoded clips kept for replay; the games' effects and loops fit well within this.
 constexpr std::size_t kCacheBytes = 48u << 20;
 
+// How long a synchronous sound may wait, past its length, for the device to mix its end, and
+// how often it looks.
+constexpr std::int64_t kMixWaitMs = 250;
+constexpr std::int64_t kMixPollMs = 2;
+
 // Error codes of the media channel (any non-zero value is an error to the games).
 constexpr int kErrBadQuotes = 256;
 constexpr int kErrUnknownKeyword = 259;
@@ -109,6 +114,20 @@ struct SoundSystem::Impl {
   }
 
   bool SyncBusy() const { return syncDepth > 0 || (waveSync && WavePlaying()); }
+
+  // The device mixes a buffer at a time, somewhat behind the clock: once a synchronous sound's
+  // length has passed, waits (briefly at most) until the device has taken all of `clip`, so the
+  // next sound cannot cut its end.
+  void WaitUntilMixed(const Clip* clip) {
+    if (!device || !hooks.wait) return;
+    for (std::int64_t waited = 0; waited < kMixWaitMs; waited += kMixPollMs) {
+      {
+        DeviceLock lock(device);
+        if (wave.clip.get() != clip || wave.pos >= clip->samples.size()) return;
+      }
+      hooks.wait(kMixPollMs);
+    }
+  }
 
   std::shared_ptr<const Clip> Load(std::string_view path) {
     if (!hooks.resolve) return nullptr;
@@ -269,6 +288,7 @@ int SoundSystem::PlaySound(std::string_view path, std::uint32_t flags) {
   std::shared_ptr<const Clip> clip = s.Load(path);
   if (!clip) return 0;
   const std::int64_t length = clip->lengthMs;
+  const Clip* playing = clip.get();
   {
     DeviceLock lock(s.device);
     s.wave = Voice{std::move(clip), 0, loop};
@@ -278,6 +298,7 @@ int SoundSystem::PlaySound(std::string_view path, std::uint32_t flags) {
   if (!background) {
     ++s.syncDepth;
     if (s.hooks.wait) s.hooks.wait(length);
+    s.WaitUntilMixed(playing);
     --s.syncDepth;
   }
   return 1;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <numeric>
 
 #include "platform/audio.h"
 #include "platform/sound/sound_files.h"
@@ -160,7 +161,13 @@ TEST_F(WaveChannel, AnOpenDeviceGivesTheSameAnswersAsNone) {
     SoundSystem sound(clock.Hooks(dir_), c.useDevice);
     EXPECT_EQ(sound.HasDevice(), c.opens);
     EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", F::kSync), 1);
-    EXPECT_EQ(clock.waits, Waits{200});
+    // A synchronous sound waits its length and, with a device, at most a little more for the
+    // device to mix its end (the dummy device mixes in real time, not on this clock).
+    ASSERT_FALSE(clock.waits.empty());
+    EXPECT_EQ(clock.waits.front(), 200);
+    const std::int64_t more =
+        std::accumulate(clock.waits.begin() + 1, clock.waits.end(), std::int64_t{0});
+    EXPECT_LE(more, c.opens ? 250 : 0);
     EXPECT_EQ(sound.PlaySound("Sfx\\Short.wav", kLoop), 1);
     EXPECT_EQ(sound.SendCommand("open Sfx\\Half.wav TYPE waveaudio  ALIAS myAudio", nullptr), 0);
     EXPECT_EQ(sound.SendCommand("play myAudio", nullptr), 0);
