@@ -29,6 +29,8 @@ class CollectorForm final : public shell::GameForm {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // The program must end: as the stop button, also inside the loop and with a key held.
+  void StopGame() override { EndGame(); }
 
  private:
   void gameTime_Timer();

@@ -34,6 +34,8 @@ class DominoTrainForm final : public shell::GameForm {
   void Form_MouseMove(int buttons, int shift, double x, double y) override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // The program must end: as the stop button, also during a movement and with a key held.
+  void StopGame() override { StopRequested(); }
 
  private:
   // Pictures and drawing (dominotrain_scene.cpp).

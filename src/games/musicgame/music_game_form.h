@@ -23,6 +23,8 @@ class MusicGameForm final : public shell::GameForm {
   void Form_MouseMove(int buttons, int shift, double x, double y) override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  // The program must end: leave at once, even while a sound plays or a key is held.
+  void StopGame() override { EndGame(); }
 
  private:
   void LoadImages();
