@@ -370,6 +370,7 @@ void Runtime::Dispatch(const InputEvent& queued) {
       break;
     case Kind::KeyDown: {
       int key = e.key;
+      keyDownSerial_ = front->serial_;
       front->Form_KeyDown(key, e.shift);
       break;
     }
@@ -379,6 +380,9 @@ void Runtime::Dispatch(const InputEvent& queued) {
       break;
     }
     case Kind::KeyPress: {
+      // A key's character belongs to the form its key went down on: when that form has closed
+      // (Escape cancelling a dialog), the form behind it must not take the character as its own.
+      if (front->serial_ != keyDownSerial_) break;
       int key = e.key;
       front->Form_KeyPress(key);
       break;

@@ -183,6 +183,7 @@ class Runtime {
   std::vector<Form*> shown_;  // visible forms, bottom to top
   std::vector<Form*> modal_;  // modal dialogs, outermost first
   std::vector<Timer*> timers_;
+  std::uint64_t keyDownSerial_ = 0;  // the form the last key went down on
   int handlerDepth_ = 0;
   std::function<int()> surfaceCounter_;
 
