@@ -140,6 +140,7 @@ void Runtime::FormHidden(Form& form) {
 }
 
 void Runtime::FormUnloaded(Form& form) {
+  if (downForm_ == &form) downForm_ = nullptr;
   FormHidden(form);
   // Deleted later, by the idle pump, once none of its handlers is running.
 }
@@ -351,12 +352,15 @@ void Runtime::Dispatch(const InputEvent& queued) {
     case Kind::MouseDown:
       buttonsHeld_ |= e.button;
       downButton_ = e.button;
+      downForm_ = front;
       front->Form_MouseDown(e.button, e.shift, x, y);
       break;
     case Kind::MouseUp: {
       buttonsHeld_ &= ~e.button;
-      const bool clicked = downButton_ == e.button;
+      // A press that went down on another form (a game that ended meanwhile) clicks nothing.
+      const bool clicked = downButton_ == e.button && downForm_ == front;
       downButton_ = 0;
+      downForm_ = nullptr;
       front->Form_MouseUp(e.button, e.shift, x, y);
       // A press and release on the same form is a click.
       if (clicked && front == FrontForm() && front->Loaded()) front->Form_Click();

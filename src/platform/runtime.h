@@ -191,6 +191,7 @@ class Runtime {
   int cursorY_ = 0;
   int buttonsHeld_ = 0;
   int downButton_ = 0;
+  const Form* downForm_ = nullptr;  // the form the last press went down on
   int cursorCount_ = 0;
 };
 

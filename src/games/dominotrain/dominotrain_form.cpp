@@ -48,6 +48,7 @@ void DominoTrainForm::ResetForm() {
   trainReady_ = false;
   trainMoving_ = false;
   dragging_ = false;
+  drag_.Cancel();
   model_.symbolRangeIndex = 0;
   BackColor = platform::Rgb(static_cast<int>(GameUtil::RandomRange(180, 255)),
                             static_cast<int>(GameUtil::RandomRange(180, 255)),
@@ -141,7 +142,27 @@ void DominoTrainForm::PickUpWagonAt(const Point& p) {
   DrawScene();
 }
 
-void DominoTrainForm::Form_MouseMove(int, int, double, double) {
+void DominoTrainForm::Form_MouseDown(int button, int, double x, double y) {
+  drag_.Press(button, x, y);
+  // Only where the click would pick a wagon up; everything else is left to the click.
+  if (ended_ || abortRequested_ || dragging_ || trainMoving_ || !trainReady_) return;
+  if (PointerOn(stopButton_) || PointerOn(optionsButton_) || PointerOn(nextButton_)) return;
+  const Point p = CursorPos();
+  if (model_.SlotAt(p.X, p.Y) < 0) return;
+  PickUpWagonAt(p);
+  if (dragging_) drag_.PickedUp(draggedCar_);
+}
+
+void DominoTrainForm::Form_MouseUp(int button, int, double x, double y) {
+  // Letting go after a drag drops the wagon there, over a button too: it couples or goes back.
+  drag_.Release(button, x, y, [this](int car) {
+    if (ended_ || abortRequested_ || !dragging_ || draggedCar_ != car) return;
+    DropWagon(CursorPos());
+  });
+}
+
+void DominoTrainForm::Form_MouseMove(int, int, double x, double y) {
+  drag_.Move(x, y);
   if (!dragging_ || draggedCar_ <= 0) return;
   const Point p = CursorPos();
   Sprite& wagon = cars_[draggedCar_];
@@ -230,6 +251,7 @@ void DominoTrainForm::ShowOptions() {
 }
 
 void DominoTrainForm::Form_Click() {
+  if (drag_.ClaimClick()) return;         // its press picked a wagon up, its release dropped it
   if (ended_ || abortRequested_) return;  // the game is on its way out
   const Point p = CursorPos();
   if (PointerOn(stopButton_)) {
@@ -297,6 +319,7 @@ void DominoTrainForm::EndGame() {
   ended_ = true;
   abortRequested_ = true;
   dragging_ = false;
+  drag_.Cancel();
   trainMoving_ = false;  // a movement that is still running stops on its next pass
   startGameTimer_.SetEnabled(false);
   GameUtil::StopAllSounds();

@@ -9,6 +9,7 @@
 
 #include "games/dominotrain/dominotrain_model.h"
 #include "gameutil/gameutil.h"
+#include "shell/drag_gesture.h"
 #include "shell/game_form.h"
 
 namespace dominotrain {
@@ -31,7 +32,9 @@ class DominoTrainForm final : public shell::GameForm {
 
   void Form_Load() override;
   void Form_Click() override;
+  void Form_MouseDown(int button, int shift, double x, double y) override;
   void Form_MouseMove(int buttons, int shift, double x, double y) override;
+  void Form_MouseUp(int button, int shift, double x, double y) override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
   // The program must end: as the stop button, also during a movement and with a key held.
@@ -70,6 +73,8 @@ class DominoTrainForm final : public shell::GameForm {
   bool keyHeld_ = false;
   bool carsCreated_ = false;
   bool ended_ = false;
+  // A wagon pressed on is picked up at once and dropped where a drag lets go.
+  shell::DragGesture drag_;
 
   std::vector<GameUtil::Sprite> cars_;
   std::array<GameUtil::Sprite, kSymbolTableSize> symbolSprites_{};

@@ -68,6 +68,7 @@ void MusicGameForm::LoadImages() {
 
 void MusicGameForm::ResetForm() {
   band_.Reset();
+  drag_.Cancel();
   soloPlaying_ = false;
   songPlaying_ = false;
   allOnStage_ = false;
@@ -134,7 +135,34 @@ void MusicGameForm::PlaySingleSound(int member) {
             std::to_string(song_) + ".wav");
 }
 
+bool MusicGameForm::OnStopButton(const GameUtil::Point& p) const {
+  return p.X > 738 && p.X < 788 && p.Y > 538 && p.Y < 588;
+}
+
+void MusicGameForm::Form_MouseDown(int button, int, double x, double y) {
+  drag_.Press(button, x, y);
+  // Only where the click would pick a member up; everything else is left to the click, which
+  // also silences a sound that still plays.
+  if (ended_ || soloPlaying_ || bandPlaying_ || band_.heldMusician >= 0) return;
+  const GameUtil::Point p = CursorPos();
+  if (OnStopButton(p) || p.Y <= 400 || band_.MembersAt(p.X, p.Y).empty()) return;
+  if (IsMediaPlaying()) return;
+  ClickAt(p.X, p.Y);
+  if (band_.heldMusician >= 0) drag_.PickedUp(band_.heldMusician);
+}
+
+void MusicGameForm::Form_MouseUp(int button, int, double x, double y) {
+  // Letting go after a drag drops the member there (over the stop button too), even while its
+  // pick-up sample still plays: the drop's own sound cuts the sample, as every new sound does.
+  drag_.Release(button, x, y, [this, x, y](int member) {
+    if (ended_ || band_.heldMusician != member || band_.placingMode) return;
+    band_.MoveHeld(static_cast<int>(x), static_cast<int>(y));
+    DropMusician();
+  });
+}
+
 void MusicGameForm::Form_MouseMove(int, int, double x, double y) {
+  drag_.Move(x, y);
   // Only a member taken with the mouse follows the pointer; one being placed with the keys
   // stays on its stage place.
   if (band_.heldMusician < 0 || band_.placingMode || ended_) return;
@@ -143,6 +171,7 @@ void MusicGameForm::Form_MouseMove(int, int, double x, double y) {
 }
 
 void MusicGameForm::Form_Click() {
+  if (drag_.ClaimClick()) return;  // its press picked a member up, its release dropped it
   if (ended_) return;
   if (IsMediaPlaying()) {
     GameUtil::StopAllSounds();
@@ -151,7 +180,7 @@ void MusicGameForm::Form_Click() {
   // A loop that has not yet seen its sound end finishes on its next pass.
   if (soloPlaying_ || bandPlaying_) return;
   const GameUtil::Point p = CursorPos();
-  if (p.X > 738 && p.X < 788 && p.Y > 538 && p.Y < 588) {
+  if (OnStopButton(p)) {
     EndGame();
   } else {
     ClickAt(p.X, p.Y);
@@ -330,6 +359,7 @@ void MusicGameForm::Form_KeyUp(int&, int) {
 void MusicGameForm::EndGame() {
   if (ended_) return;
   ended_ = true;
+  drag_.Cancel();
   GameUtil::StopAllSounds();
   silentMedia_ = false;
   while (IsMediaPlaying()) runtime().DoEvents();

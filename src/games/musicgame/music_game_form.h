@@ -7,6 +7,7 @@
 
 #include "games/musicgame/music_model.h"
 #include "gameutil/gameutil.h"
+#include "shell/drag_gesture.h"
 #include "shell/game_form.h"
 
 namespace musicgame {
@@ -20,7 +21,9 @@ class MusicGameForm final : public shell::GameForm {
 
   void Form_Load() override;
   void Form_Click() override;
+  void Form_MouseDown(int button, int shift, double x, double y) override;
   void Form_MouseMove(int buttons, int shift, double x, double y) override;
+  void Form_MouseUp(int button, int shift, double x, double y) override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
   // The program must end: leave at once, even while a sound plays or a key is held.
@@ -29,6 +32,7 @@ class MusicGameForm final : public shell::GameForm {
  private:
   void LoadImages();
   void DrawStage();
+  bool OnStopButton(const GameUtil::Point& p) const;
   void ClickAt(int x, int y);
   void DropMusician();
   void AnimateSolo(int member);
@@ -50,6 +54,8 @@ class MusicGameForm final : public shell::GameForm {
   // True for the whole song and cheer, also after a key has cut the song (songPlaying_ false).
   bool bandPlaying_ = false;
   bool ended_ = false;
+  // A member pressed on is picked up at once and dropped where a drag lets go.
+  shell::DragGesture drag_;
   // With the sound switched off the media files are opened but not played; their time runs on
   // the clock instead, so the band still plays (silently) for as long as each sound lasts.
   bool silentMedia_ = false;

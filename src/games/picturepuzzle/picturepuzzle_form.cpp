@@ -61,6 +61,7 @@ void PicturePuzzleForm::ResetForm() {
   FreeSurface(targetSurface_);
   FreePieces();
   model_.ClearSlots();
+  drag_.Cancel();
   SetUpScene(scenario_);
   DrawPuzzle();
 }
@@ -172,13 +173,38 @@ void PicturePuzzleForm::ShowOptions() {
   if (dialog.Confirmed() && Loaded() && !leaving_) ResetForm();
 }
 
+void PicturePuzzleForm::Form_MouseDown(int button, int, double x, double y) {
+  drag_.Press(button, x, y);
+  // Only where the click would pick a piece up; everything else is left to the click.
+  if (leaving_ || model_.puzzleDone || model_.selectedPiece >= 0) return;
+  if (PointerOn(stopButton_) || PointerOn(optionsButton_) || PointerOn(nextButton_)) return;
+  const GameUtil::Point p = CursorPos();
+  if (p.Y <= 400 || model_.PieceAt(p.X, p.Y) < 0) return;
+  ClickAt(p.X, p.Y);
+  if (model_.selectedPiece >= 0) drag_.PickedUp(model_.selectedPiece);
+}
+
+void PicturePuzzleForm::Form_MouseUp(int button, int, double x, double y) {
+  // Letting go after a drag drops the piece there, as a second click would (over a button too):
+  // it snaps in, goes back to the tray, or stays on the pointer after a wrong place.
+  drag_.Release(button, x, y, [this, x, y](int piece) {
+    if (leaving_ || model_.selectedPiece != piece) return;
+    model_.Carry(x, y);
+    DrawPuzzle();
+    const GameUtil::Point p = CursorPos();
+    ClickAt(p.X, p.Y);
+  });
+}
+
 void PicturePuzzleForm::Form_MouseMove(int, int, double x, double y) {
+  drag_.Move(x, y);
   if (model_.selectedPiece < 0) return;
   model_.Carry(x, y);
   DrawPuzzle();
 }
 
 void PicturePuzzleForm::Form_Click() {
+  if (drag_.ClaimClick()) return;  // its press picked a piece up, its release dropped it
   const GameUtil::Point p = CursorPos();
   if (PointerOn(stopButton_)) {
     EndGame();
@@ -261,6 +287,7 @@ void PicturePuzzleForm::Form_QueryClose() {
 void PicturePuzzleForm::EndGame() {
   if (leaving_) return;
   leaving_ = true;
+  drag_.Cancel();
   model_.puzzleDone = false;  // ends the stars at their next check
   GameUtil::StopAllSounds();
   FreePieces();

@@ -5,6 +5,7 @@
 
 #include "games/picturepuzzle/puzzle_model.h"
 #include "gameutil/gameutil.h"
+#include "shell/drag_gesture.h"
 #include "shell/game_form.h"
 
 namespace picturepuzzle {
@@ -25,7 +26,9 @@ class PicturePuzzleForm final : public shell::GameForm {
 
   void Form_Load() override;
   void Form_Click() override;
+  void Form_MouseDown(int button, int shift, double x, double y) override;
   void Form_MouseMove(int buttons, int shift, double x, double y) override;
+  void Form_MouseUp(int button, int shift, double x, double y) override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyPress(int& keyAscii) override;
   void Form_KeyUp(int& keyCode, int shift) override;
@@ -51,6 +54,8 @@ class PicturePuzzleForm final : public shell::GameForm {
   bool keyReleased_ = true;
   bool escapeDown_ = false;  // Escape went down on this form (not on a dialog)
   bool leaving_ = false;
+  // A piece pressed on is picked up at once and dropped where a drag lets go.
+  shell::DragGesture drag_;
 
   std::int32_t sourceSurface_ = 0;
   std::int32_t targetSurface_ = 0;  // made empty and filled, so not tracked by GameForm

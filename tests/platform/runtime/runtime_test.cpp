@@ -195,6 +195,23 @@ TEST(Runtime, ModalDialogTakesTheInputAndReturnsWhenUnloaded) {
   EXPECT_NE(trace[2].find("unload GameOptions"), std::string::npos);
 }
 
+TEST(Runtime, AReleaseOnAnotherFormThanItsPressIsNoClick) {
+  // The button goes down on the game, a key ends the game, the button comes up over the menu.
+  HeadlessRun run("move 5 6\ndown\nkey Escape\nup\nwait 10\nclick 7 8\nwait 10\n");
+  auto& menu = run.rt().Create<RecordingForm>("MenuForm");
+  auto& game = run.rt().Create<RecordingForm>("GameForm");
+  game.onKey = [&](int k) {
+    if (k == Keys::kEscape) game.Unload();
+  };
+  menu.Show();
+  game.Show();
+  EXPECT_EQ(run.rt().Run(), 0);
+  std::vector<std::string> kinds;
+  for (const auto& line : menu.log) kinds.push_back(line.substr(line.find(' ') + 1));
+  EXPECT_EQ(kinds, (std::vector<std::string>{"load", "activate", "press 27", "keyup 27", "up 1 5 6",
+                                             "move 0 7 8", "down 1 7 8", "up 1 7 8", "click"}));
+}
+
 TEST(Runtime, TheRunEndsWithQuitWhenTheLastFormUnloads) {
   HeadlessRun run("wait 50\nkey Escape\nwait 1000\n");
   auto& form = run.rt().Create<RecordingForm>("MenuForm");

@@ -267,6 +267,55 @@ TEST(DominoTrain, WrongAndOffTrackDropsGoBackWithTheirSounds) {
   EXPECT_EQ(symbols.At(s.Shot("coupled.png"), kRearX, kRearY), layout.rearOf[0]);
 }
 
+// Press on the wagon at `slot`, carry it in three steps of 20 ms to (x, y) and let go there.
+std::string Drag(int slot, int x, int y, const std::string& midShot = "") {
+  const int fx = kSlotX[slot] + 93, fy = kSlotY[slot] + 69;
+  std::string s = "move " + At(fx, fy) + "\ndown\nwait 20\n";
+  s += "move " + At((fx + x) / 2, (fy + y) / 2) + "\nwait 20\n";
+  if (!midShot.empty()) s += "shot " + midShot + "\n";
+  return s + "move " + At(x, y) + "\nwait 20\nup\n";
+}
+
+TEST(DominoTrain, WagonsCanBeDraggedAndATapStillCarriesTheWagon) {
+  Scenario s;
+  s.SetExtraOptions(kFrames);
+  const unsigned seed = 5;
+  const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
+  ASSERT_EQ(layout.slotOf.size(), 3u);
+  const std::string script =
+      kOpen + kArrive +
+      // A wrong wagon dragged onto the track goes back with its sounds.
+      Drag(layout.slotOf[2], 400, 191) + "wait 600\nshot wrong.png\n" +
+      // The right one let go over the stop button goes back too, and the game goes on.
+      Drag(layout.slotOf[0], 700, 562) + "wait 600\n" +
+      // A tap picks it up and it hangs on the pointer; keys leave it there; a click couples it.
+      "move " + Centre(layout.slotOf[0]) + "\ndown\nup\nwait 20\nmove 300 200\nwait 20\n" +
+      "key Space\nkey Enter\nwait 20\nshot tapped.png\nclick 400 191\nwait 2300\n" +
+      // The next one dragged onto the track couples and the train pulls forward.
+      Drag(layout.slotOf[1], 500, 150, "dragging.png") + "wait 2300\nshot coupled.png\n";
+  const Result r = s.Run(script, seed);
+  EXPECT_EQ(Count(r.trace, kWrong), 2);
+  EXPECT_EQ(Count(r.trace, kSwisch), 2);
+  EXPECT_EQ(Count(r.trace, kConnect), 2);
+  EXPECT_EQ(Count(r.trace, kHornShort), 2);
+  EXPECT_EQ(Count(r.trace, kSelect), 0);
+  EXPECT_EQ(Count(r.trace, "unload DominoTrainForm"), 0);
+  // Each drop came when its button came up (the wrong sound is traced once it has played).
+  const auto wrong = TimesOf(r, kWrong);
+  ASSERT_EQ(wrong.size(), 2u);
+  EXPECT_EQ(wrong[1] - wrong[0], 600 + 60);
+
+  const auto before = s.Shot("layout.png", "layout");
+  EXPECT_TRUE(SameRegion(before, s.Shot("wrong.png"), 0, 303, 800, 297));
+  const Symbols symbols;
+  // Tapped, the wagon hangs centred on the pointer; dragged, it follows the pointer.
+  EXPECT_GE(symbols.At(s.Shot("tapped.png"), 300 - 93 + 41, 200 - 69 + 38), 0);
+  const int midX = (kSlotX[layout.slotOf[1]] + 93 + 500) / 2;
+  const int midY = (kSlotY[layout.slotOf[1]] + 69 + 150) / 2;
+  EXPECT_GE(symbols.At(s.Shot("dragging.png"), midX - 93 + 41, midY - 69 + 38), 0);
+  EXPECT_EQ(symbols.At(s.Shot("coupled.png"), kRearX, kRearY), layout.rearOf[1]);
+}
+
 TEST(DominoTrain, EscapeOrStopDuringAMovementEndsTheGameThereAndNextWaitsForTheTrain) {
   Scenario s;
   s.SetExtraOptions(kFrames);

@@ -302,6 +302,60 @@ TEST(MusicGame, AMemberPlacedWithTheKeysStaysOnItsPlaceWhenTheMouseMovesAndAClic
   EXPECT_TRUE(ShowsMember(next, 1, 305, 40));
 }
 
+// Press on the member in the row whose centre is at x = `from`, carry it in three steps of
+// 20 ms and let go with its top-left corner at (x, y).
+std::string DragRow(int from, int x, int y) {
+  const int fy = 515, tx = x + 80, ty = y + 80;
+  auto at = [](int px, int py) { return std::to_string(px) + " " + std::to_string(py) + "\n"; };
+  return "move " + at(from, fy) + "down\n" + Wait(20) + "move " +
+         at((from + tx) / 2, (fy + ty) / 2) + Wait(20) + "move " + at(tx, ty) + Wait(20) + "up\n";
+}
+
+TEST(MusicGame, MembersCanBeDraggedWhileTheirSampleSoundsAndATapStillCarries) {
+  Scenario s;
+  s.SetExtraOptions("--frame-ms 20");
+  const std::string silence = Wait(500) + Click(700, 300) + Wait(100);
+  const std::string script =
+      kOpen +
+      // The synth dragged onto the stage: its sample sounds from the press, and letting go puts
+      // it there at once with its solo (no click is needed to silence the sample first).
+      DragRow(320, 200, 60) + silence +
+      // The drummer let go just off the stage goes back to the row, with its sample again; the
+      // row closes up: drummer, bassist, guitarist.
+      DragRow(130, 64, 60) + silence +
+      // The guitarist let go over the stop button goes back too; the game goes on.
+      DragRow(510, 683, 483) + silence +
+      // A tap picks the bassist up: it hangs on the pointer while its sample plays on; Enter
+      // leaves it there; a click drops it.
+      "move 320 515\ndown\nup\n" + Wait(300) + "move 500 200\n" + Wait(20) + "shot tapped.png\n" +
+      Wait(2500) + "key Enter\n" + Wait(20) + "shot keys.png\n" + DropAt(420, 120) + silence +
+      "shot end.png\n";
+  const Result r = s.Run(script, 4);
+  ASSERT_EQ(r.status, 0);
+  const std::vector<Media> media = Opened(r);
+  const int n = SongOf(media.empty() ? "" : media[0].file);
+  EXPECT_EQ(Files(media),
+            (std::vector<std::string>{Sample(1, n), Solo(1, n), Sample(0, n), Sample(0, n),
+                                      Sample(3, n), Sample(3, n), Sample(2, n), Solo(2, n)}));
+  ASSERT_EQ(media.size(), 8u);
+  // The drops came when the buttons came up, 60 ms after the presses, the samples still on.
+  for (int k : {0, 2, 4}) {
+    EXPECT_EQ(media[k + 1].time - media[k].time, 60) << k;
+    EXPECT_GT(LengthMs(media[k].file), 60) << k;
+  }
+  // The tap left the sample playing to its end.
+  EXPECT_GE(EndAfter(r, media[6].time) - media[6].time, LengthMs(Sample(2, n)));
+  EXPECT_EQ(Count(r.trace, "unload MusicGameForm"), 0);
+
+  EXPECT_TRUE(ShowsMember(s.Shot("tapped.png"), 2, 420, 120));
+  EXPECT_TRUE(ShowsMember(s.Shot("keys.png"), 2, 420, 120));
+  const auto end = s.Shot("end.png");
+  EXPECT_TRUE(ShowsMember(end, 1, 200, 60));
+  EXPECT_TRUE(ShowsMember(end, 2, 420, 120));
+  EXPECT_TRUE(ShowsMember(end, 0, 50, 435));
+  EXPECT_TRUE(ShowsMember(end, 3, 430, 435));
+}
+
 TEST(MusicGame, WithTheSoundOffTheBandStillPlaysForAsLongAsEachSound) {
   Scenario s;
   s.SetExtraOptions("--frame-ms 20");

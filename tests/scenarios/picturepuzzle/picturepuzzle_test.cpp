@@ -211,6 +211,57 @@ TEST(PicturePuzzle, AWrongDropKeepsThePieceAndTheTrayTakesItBack) {
   EXPECT_TRUE(ShowsPiece(back, "House", "BushLeft", 71, 420));
 }
 
+// Press at `from`, move in three steps of 20 ms to `to` and let go there.
+std::string Drag(std::pair<int, int> from, std::pair<int, int> to) {
+  auto at = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
+  return "move " + at(from.first, from.second) + "\ndown\nwait 20\nmove " +
+         at((2 * from.first + to.first) / 3, (2 * from.second + to.second) / 3) + "\nwait 20\n" +
+         "move " + at((from.first + 2 * to.first) / 3, (from.second + 2 * to.second) / 3) +
+         "\nwait 20\nmove " + at(to.first, to.second) + "\nup\nwait 20\n";
+}
+
+TEST(PicturePuzzle, PiecesCanBeDraggedAndATapStillCarriesThePiece) {
+  const SceneInfo& house = Scenes[0];
+  const PieceInfo& stair = house.pieces[0];
+  const PieceInfo& door = house.pieces[1];
+  const auto tray = TrayPoints(house);
+  Scenario s;
+  const Result r =
+      s.Run(kOpenPuzzle + "shot fresh.png\n" +
+            // The stair dragged into its hole snaps in.
+            Drag(tray[0], Over(stair)) + "shot placed.png\n" +
+            // The door let go 60 pixels off its place stays on the pointer, as after a click; a
+            // press there carries it on, and letting go in the tray puts it back into the row.
+            Drag(tray[1], Over(door, 60, 0)) + "shot wrong.png\n" +
+            Drag(Over(door, 60, 0), {300, 500}) + "shot back.png\n" +
+            // A tap picks the door up and it hangs on the pointer; the next click drops it.
+            "move 40 450\ndown\nup\nwait 20\nmove 300 200\nwait 20\nshot tapped.png\n" +
+            Click(Over(door).first, Over(door).second) +
+            // A new puzzle during a drag: letting go drops nothing.
+            "move 110 438\ndown\nwait 20\nmove 300 200\nwait 20\nkey Right\nwait 20\nmove 600 300\n"
+            "wait 20\nup\nwait 20\nshot reset.png\n" +
+            // Escape during a drag; letting go over the menu's Maze picture starts nothing.
+            "move 50 435\ndown\nwait 20\nmove 300 200\nwait 20\nkey Escape\nwait 600\n"
+            "move 400 325\nwait 20\nup\nwait 1000\n");
+  const std::vector<std::string> sounds = {kCorrect, kWrong, kBack, kSelect};
+  std::vector<std::string> heard;
+  for (const std::string& line : r.trace) {
+    if (std::find(sounds.begin(), sounds.end(), line) != sounds.end()) heard.push_back(line);
+  }
+  EXPECT_EQ(heard, (std::vector<std::string>{kCorrect, kWrong, kBack, kCorrect}));
+  EXPECT_EQ(Count(r.trace, "unload PicturePuzzleForm"), 1);
+  EXPECT_EQ(Count(r.trace, "show MazeForm"), 0);
+
+  EXPECT_TRUE(ShowsPiece(s.Shot("placed.png"), "House", "Stair", kTargetLeft + stair.x, stair.y));
+  EXPECT_TRUE(ShowsPiece(s.Shot("wrong.png"), "House", "Door", kTargetLeft + door.x + 60, door.y));
+  const auto back = s.Shot("back.png");
+  EXPECT_TRUE(ShowsPiece(back, "House", "Door", 10, 420));
+  EXPECT_TRUE(ShowsPiece(back, "House", "BushLeft", 71, 420));
+  EXPECT_TRUE(ShowsPiece(s.Shot("tapped.png"), "House", "Door", 300 - door.width / 2,
+                         200 - door.height / 2));
+  EXPECT_TRUE(SameRegion(s.Shot("fresh.png"), s.Shot("reset.png"), 0, 0, 800, 600));
+}
+
 // The options dialog lies centred: (180, 130), 440 x 340; the preview at (360, 300).
 const std::string kOptionsButton = "click 763 563\nwait 50\n";
 const std::string kEasy = "click 272 215\nwait 20\n";
