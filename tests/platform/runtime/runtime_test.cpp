@@ -208,7 +208,8 @@ TEST(Runtime, AReleaseOnAnotherFormThanItsPressIsNoClick) {
   EXPECT_EQ(run.rt().Run(), 0);
   std::vector<std::string> kinds;
   for (const auto& line : menu.log) kinds.push_back(line.substr(line.find(' ') + 1));
-  EXPECT_EQ(kinds, (std::vector<std::string>{"load", "activate", "press 27", "keyup 27", "up 1 5 6",
+  // Only the key's release reaches the menu (its character stayed with the game that closed).
+  EXPECT_EQ(kinds, (std::vector<std::string>{"load", "activate", "keyup 27", "up 1 5 6",
                                              "move 0 7 8", "down 1 7 8", "up 1 7 8", "click"}));
 }
 
