@@ -2,6 +2,7 @@
 // that the selection's tests need no synthesiser.
 #include <cmath>
 
+#include "loudness.h"
 #include "make.h"
 #include "music_select.h"
 
@@ -14,11 +15,11 @@ std::vector<std::int16_t> RenderMusicEntry(const Entry& e, const std::string& so
   std::vector<std::int16_t> samples =
       RenderScore(part, selection.soundFont.empty() ? kSoundFont : selection.soundFont);
   if (selection.level < 0) {
-    ScaleToLevel(samples, 2, 44100, selection.level);
-    const double reached = SoundingLevel(samples, 2, 44100);
+    ScaleToLoudness(samples, 2, 44100, selection.level);
+    const double reached = Loudness(samples, 2, 44100);
     if (reached < selection.level - 1) {
       warnings.push_back(e.path + ": held at " + std::to_string(std::lround(reached)) +
-                         " dBFS, not " + std::to_string(std::lround(selection.level)) +
+                         " dB, not " + std::to_string(std::lround(selection.level)) +
                          ", to keep its peak at -1 dBFS");
     }
   }

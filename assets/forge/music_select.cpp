@@ -117,39 +117,4 @@ std::string SoundFontFile(const std::string& name) {
   return "";
 }
 
-double SoundingLevel(const std::vector<std::int16_t>& samples, int channels, int rate) {
-  const std::size_t window = static_cast<std::size_t>(rate / 20) * channels;
-  const double gate = std::pow(10.0, -45.0 / 10.0);  // mean square of -45 dBFS
-  double sum = 0;
-  std::size_t counted = 0;
-  for (std::size_t start = 0; window > 0 && start + window <= samples.size(); start += window) {
-    double square = 0;
-    for (std::size_t i = start; i < start + window; ++i) {
-      const double v = samples[i] / 32768.0;
-      square += v * v;
-    }
-    square /= static_cast<double>(window);
-    if (square < gate) continue;
-    sum += square;
-    ++counted;
-  }
-  return counted ? 10 * std::log10(sum / static_cast<double>(counted)) : -100;
-}
-
-void ScaleToLevel(std::vector<std::int16_t>& samples, int channels, int rate, double db) {
-  // Quiet windows cross the gate as the level changes, so a few rounds settle it.
-  for (int round = 0; round < 4; ++round) {
-    const double now = SoundingLevel(samples, channels, rate);
-    if (now <= -100 || std::abs(now - db) < 0.05) return;
-    int peak = 1;
-    for (std::int16_t v : samples) peak = std::max(peak, std::abs(static_cast<int>(v)));
-    const double peakLimit = 32768.0 * std::pow(10.0, -1.0 / 20.0) / peak;
-    const double factor = std::min(std::pow(10.0, (db - now) / 20.0), peakLimit);
-    if (factor > 0.999 && factor < 1.001) return;
-    for (std::int16_t& v : samples) {
-      v = static_cast<std::int16_t>(std::clamp(std::lround(v * factor), -32767L, 32767L));
-    }
-  }
-}
-
 }  // namespace forge

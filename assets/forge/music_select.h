@@ -18,7 +18,7 @@ struct MusicSelection {
   double to = -1;             // -1: to the end of the music
   double tail = -1;           // tail=S seconds after the part; -1: the note file's own
   std::string soundFont;      // soundfont=NAME as a file; empty: the forge's default
-  double level = 0;           // level=DB: loudness of the sounding parts in dBFS; 0: as rendered
+  double level = 0;           // level=DB: loudness in dB (loudness.h); 0: as rendered
 };
 
 // The option keys a music entry takes besides the manifest's own.
@@ -35,12 +35,6 @@ Score SelectPart(const Score& whole, const MusicSelection& s, const std::string&
 // The SoundFont file a name stands for: "timgm6mb" (the default) or "musescore"; empty for
 // anything else.
 std::string SoundFontFile(const std::string& name);
-
-// The loudness of interleaved 16-bit samples in dBFS: the RMS of the 50 ms windows that sound
-// (louder than -45 dBFS), so silences and tails do not lower it; -100 for silence.
-double SoundingLevel(const std::vector<std::int16_t>& samples, int channels, int rate);
-// Scales the samples so that SoundingLevel is `db`, but never above a peak of -1 dBFS.
-void ScaleToLevel(std::vector<std::int16_t>& samples, int channels, int rate, double db);
 
 // Renders a music entry: the note file, the selection of the entry's options, its SoundFont and
 // loudness. Warnings (a part that had to be held below its loudness to stay unclipped) go to

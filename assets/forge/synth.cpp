@@ -6,6 +6,8 @@
 #include <numbers>
 #include <sstream>
 
+#include "loudness.h"
+
 namespace forge {
 namespace {
 
@@ -180,8 +182,8 @@ Recipe ParseRecipe(const std::string& text, const std::string& name) {
       r.voices.push_back(ParseVoice(words, where));
       return;
     }
-    Check(key == "rate" || key == "length" || key == "gain" || key == "normalize", where,
-          "unknown line '" + key + "'");
+    Check(key == "rate" || key == "length" || key == "gain" || key == "normalize" || key == "level",
+          where, "unknown line '" + key + "'");
     Check(words.size() == 2, where, key + " takes one value");
     Check(!seen[key], where, key + " given twice");
     seen[key] = true;
@@ -195,13 +197,16 @@ Recipe ParseRecipe(const std::string& text, const std::string& name) {
     } else if (key == "gain") {
       Check(v >= 0 && v <= 16, where, "gain is 0..16");
       r.gain = v;
+    } else if (key == "level") {
+      Check(v >= -40 && v <= -3, where, "level is -40..-3 dB");
+      r.level = v;
     } else {
       Check(v > 0 && v <= 1, where, "normalize is above 0 and at most 1");
       r.normalize = v;
     }
   });
-  if (seen["gain"] && seen["normalize"]) {
-    throw ForgeError(name + ": use gain or normalize, not both");
+  if (seen["gain"] + seen["normalize"] + seen["level"] > 1) {
+    throw ForgeError(name + ": use one of gain, normalize and level");
   }
   if (r.voices.empty() && r.length < 0) {
     throw ForgeError(name + ": a recipe without voices needs a length");
@@ -228,6 +233,8 @@ std::vector<std::int16_t> RenderRecipe(const Recipe& r, int* clipped) {
     float peak = 0;
     for (float s : mix) peak = std::max(peak, std::fabs(s));
     gain = peak > 0 ? r.normalize / peak : 1;
+  } else if (r.level < 0) {
+    gain = LoudnessGain(mix, 1, r.rate, r.level);
   }
   std::vector<std::int16_t> out(mix.size());
   int clips = 0;

@@ -29,6 +29,7 @@ struct Recipe {
   double length = -1;  // < 0: until the last voice ends
   double gain = 1;
   double normalize = -1;  // > 0: scale the peak to this level instead of using gain
+  double level = 0;       // < 0: scale to this loudness in dB (loudness.h) instead of using gain
   std::vector<Voice> voices;
 };
 

@@ -102,6 +102,7 @@ inline std::optional<Cur> ParseCur32(const Bytes& b, std::string& error) {
 struct Wav {
   int format = 0, channels = 0, rate = 0, bits = 0;
   size_t frames = 0;
+  size_t dataAt = 0;  // where the samples start in the file
 };
 
 // Walks the RIFF chunks of a WAV file.
@@ -132,12 +133,20 @@ inline std::optional<Wav> ParseWav(const Bytes& b, std::string& error) {
       size_t block = static_cast<size_t>(w.channels) * w.bits / 8;
       if (size % block != 0) return error = "data is not whole frames", std::nullopt;
       w.frames = size / block;
+      w.dataAt = at + 8;
       data = true;
     }
     at += 8 + size + (size & 1);
   }
   if (!fmt || !data) return error = "fmt or data chunk missing", std::nullopt;
   return w;
+}
+
+// The interleaved samples of a 16-bit WAV that ParseWav read.
+inline std::vector<std::int16_t> Samples16(const Bytes& b, const Wav& w) {
+  std::vector<std::int16_t> s(w.frames * w.channels);
+  for (size_t i = 0; i < s.size(); ++i) s[i] = static_cast<std::int16_t>(U16(b, w.dataAt + 2 * i));
+  return s;
 }
 
 }  // namespace assettest

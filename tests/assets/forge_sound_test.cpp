@@ -5,6 +5,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "../../assets/forge/loudness.h"
 #include "../../assets/forge/music.h"
 #include "../../assets/forge/synth.h"
 
@@ -75,6 +76,10 @@ TEST(ForgeRecipe, MistakesNameTheirLine) {
     EXPECT_EQ(error.rfind("r.sound:2: ", 0), 0u) << line << " -> " << error;
   }
   EXPECT_NE(RecipeError("gain 0.5\nnormalize 0.8\ntone len=1 freq=100\n"), "");
+  EXPECT_NE(RecipeError("level -18\ngain 0.5\ntone len=1 freq=100\n"), "");
+  EXPECT_NE(RecipeError("level -18\nnormalize 0.8\ntone len=1 freq=100\n"), "");
+  EXPECT_EQ(RecipeError("length 1\nlevel -2\n").rfind("r.sound:2: ", 0), 0u);
+  EXPECT_EQ(RecipeError("length 1\nlevel -41\n").rfind("r.sound:2: ", 0), 0u);
   EXPECT_NE(RecipeError("# nothing to play and no length\n"), "");
 }
 
@@ -131,6 +136,15 @@ TEST(ForgeRecipe, GainNormalizeAndClipping) {
   s = RenderRecipe(loud, &clipped);
   EXPECT_GT(clipped, 1000);
   EXPECT_EQ(*std::max_element(s.begin(), s.end()), 32767);
+
+  // level brings the mix to a loudness, whatever the voices' amplitudes.
+  for (const char* amp : {"0.05", "0.9"}) {
+    Recipe level = ParseRecipe(std::string("level -18\ntone len=0.5 freq=500 amp=") + amp +
+                                   "\nnoise at=0.5 len=0.3 amp=0.02 lowpass=3000\n",
+                               "v");
+    EXPECT_EQ(level.level, -18);
+    EXPECT_NEAR(Loudness(RenderRecipe(level), 1, level.rate), -18, 0.1) << amp;
+  }
 
   Recipe silence = ParseRecipe("length 0.1\n", "q");
   s = RenderRecipe(silence);

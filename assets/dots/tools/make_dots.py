@@ -139,7 +139,7 @@ def icon_svg(pic, svg):
             '    <rect width="80" height="80" fill="%s"/>\n'
             '    <g transform="translate(%.3f %.3f) scale(%.5f)">%s</g>\n'
             '  </g>\n'
-            '  <rect x="3" y="3" width="74" height="74" rx="12" fill="none" stroke="#3b2f3f" '
+            '  <rect x="3" y="3" width="74" height="74" rx="12" fill="none" stroke="#2E2A40" '
             'stroke-width="2.5"/>\n'
             '</svg>\n') % (pic["name"], pic["icon_bg"], tx, ty, scale, inner)
 

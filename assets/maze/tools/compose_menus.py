@@ -19,7 +19,7 @@ ET.register_namespace('', NS)
 BASE = os.path.dirname(os.path.dirname(os.path.abspath(__file__))) + os.sep
 
 # The soft dark outline every drawing uses.
-OUT = 'stroke="#3d2b1f" stroke-width="3" stroke-linejoin="round" stroke-linecap="round"'
+OUT = 'stroke="#2E2A40" stroke-width="3" stroke-linejoin="round" stroke-linecap="round"'
 
 
 def O(sw):
@@ -77,7 +77,7 @@ def page(name, comment, scene_back, parts, scene_front=''):
     for p in parts:
         s += p
     s += scene_front
-    s += '  <rect x="1.5" y="1.5" width="117" height="417" rx="6" fill="none" stroke="#3d2b1f" stroke-width="3"/>\n'
+    s += '  <rect x="1.5" y="1.5" width="117" height="417" rx="6" fill="none" stroke="#2E2A40" stroke-width="3"/>\n'
     s += '</svg>\n'
     with open(BASE + name, 'w') as out:
         out.write(s)
@@ -96,7 +96,7 @@ def clouds(*pts):
     return s + '  </g>\n'
 
 
-def dots_path(d, col='#3d2b1f'):
+def dots_path(d, col='#2E2A40'):
     return ('  <path d="%s" fill="none" stroke="%s" stroke-width="3" stroke-linecap="round" '
             'stroke-dasharray="0.5 9"/>\n' % (d, col))
 
@@ -110,7 +110,7 @@ back += '  <g fill="#f6d98f">\n' + ''.join(
 back += '  <path d="M0 300 L120 300 L120 420 L0 420 Z" fill="#d9a066"/>\n'
 back += '  <path d="M0 340 L120 340 M0 380 L120 380 M40 300 L40 340 M90 340 L90 380 M24 380 L24 420 M76 380 L76 420" stroke="#b8824a" stroke-width="2"/>\n'
 back += '  <rect x="-2" y="292" width="124" height="12" fill="#a8683a" %s/>\n' % OUT
-back += '  <path d="M72 294 L72 272 C72 256 104 256 104 272 L104 294 Z" fill="#3d2b1f" %s/>\n' % OUT
+back += '  <path d="M72 294 L72 272 C72 256 104 256 104 272 L104 294 Z" fill="#2E2A40" %s/>\n' % OUT
 back += '  <g %s>\n    <path d="M22 112 L30 128 L38 112 M82 112 L90 128 L98 112" fill="none" stroke-width="4"/>\n' % OUT
 back += '    <rect x="4" y="104" width="112" height="10" rx="2" fill="#a8683a"/>\n  </g>\n'
 back += dots_path('M60 300 C70 260 20 230 40 190 C52 166 80 150 70 124')
@@ -124,7 +124,7 @@ back = sky()
 back += '  <circle cx="100" cy="22" r="14" fill="#ffd23f" %s/>\n' % OUT
 back += clouds((12, 150, 8), (70, 190, 7))
 back += '  <path d="M0 330 C30 320 80 340 120 326 L120 420 L0 420 Z" fill="#7ed957" %s/>\n' % OUT
-back += '  <path d="M10 360 L14 350 L18 360 M94 372 L98 362 L102 372 M40 400 L44 390 L48 400" fill="none" %s stroke="#3f9a3a"/>\n' % OUT.replace('stroke="#3d2b1f" ', '')
+back += '  <path d="M10 360 L14 350 L18 360 M94 372 L98 362 L102 372 M40 400 L44 390 L48 400" fill="none" %s stroke="#3f9a3a"/>\n' % OUT.replace('stroke="#2E2A40" ', '')
 back += dots_path('M70 120 C100 160 100 200 70 220 C40 240 50 260 60 272')
 scenes['wasp_menu.svg'] = ('The wasp flies down to its flower in the garden.', back, [
     embed('wasp_target.svg', 'f', 'translate(-4 262) scale(1.6)'),
@@ -197,7 +197,7 @@ back += '  </g>\n'
 back += '  <g fill="#ff8c1a" %s>\n' % O(2.5)
 back += ''.join('    <path d="M%d 130 L%d 140 L%d 130 Z"/>\n' % (x - 5, x, x + 5) for x in (16, 102))
 back += '  </g>\n'
-back += '  <g fill="#ffffff" stroke="#3d2b1f" stroke-width="1.5">\n'
+back += '  <g fill="#ffffff" stroke="#2E2A40" stroke-width="1.5">\n'
 back += ''.join('    <circle cx="%d" cy="%d" r="3"/>\n' % p for p in [(14, 240), (100, 220), (30, 330), (104, 300)])
 back += '  </g>\n'
 back += dots_path('M60 270 C80 240 40 210 60 170')

@@ -59,12 +59,12 @@ def write(name, comment, n, seed, wall, frame):
     svg = f'''<svg xmlns="http://www.w3.org/2000/svg" width="80" height="80" viewBox="0 0 80 80">
   <!-- {comment}
        Made by tools/skill_mazes.py. -->
-  <rect x="3" y="3" width="74" height="74" rx="9" fill="{frame}" stroke="#3d2b1f" stroke-width="2.5"/>
+  <rect x="3" y="3" width="74" height="74" rx="9" fill="{frame}" stroke="#2E2A40" stroke-width="2.5"/>
   <rect x="10" y="10" width="60" height="60" fill="#fff3c4"/>
-  <path d="{' '.join(walls)}" fill="none" stroke="#3d2b1f" stroke-width="{wall}" stroke-linecap="round"/>
-  <rect x="10" y="10" width="60" height="60" fill="none" stroke="#3d2b1f" stroke-width="{wall}" stroke-linejoin="round"/>
-  <circle cx="{x0 + (n - 0.5) * c:g}" cy="{x0 + (n - 0.5) * c:g}" r="{r:.2f}" fill="#3d8fe0" stroke="#3d2b1f" stroke-width="{thin:g}"/>
-  <path d="{star(x0 + 0.5 * c, x0 + 0.5 * c, r)}" fill="#ffd23f" stroke="#3d2b1f" stroke-width="{thin:g}" stroke-linejoin="round"/>
+  <path d="{' '.join(walls)}" fill="none" stroke="#2E2A40" stroke-width="{wall}" stroke-linecap="round"/>
+  <rect x="10" y="10" width="60" height="60" fill="none" stroke="#2E2A40" stroke-width="{wall}" stroke-linejoin="round"/>
+  <circle cx="{x0 + (n - 0.5) * c:g}" cy="{x0 + (n - 0.5) * c:g}" r="{r:.2f}" fill="#3d8fe0" stroke="#2E2A40" stroke-width="{thin:g}"/>
+  <path d="{star(x0 + 0.5 * c, x0 + 0.5 * c, r)}" fill="#ffd23f" stroke="#2E2A40" stroke-width="{thin:g}" stroke-linejoin="round"/>
 </svg>
 '''
     with open(os.path.join(BASE, name), 'w') as out:

@@ -31,18 +31,19 @@ def main():
     A('  <g stroke="#2E2A40" stroke-width="4" stroke-linejoin="round">')
     A('    <rect x="0" y="0" width="800" height="430" fill="#3B2E6E" stroke="none"/>')
     for x in range(70, 740, 110):  # panels of the back wall
-        A(f'    <rect x="{x}" y="60" width="90" height="150" rx="10" fill="#4A3C85" stroke-width="3"/>')
+        A(f'    <rect x="{x}" y="60" width="90" height="125" rx="10" fill="#4A3C85" stroke-width="3"/>')
     for x, y, c in [(125, 105, "#FFD23F"), (345, 90, "#F15BB5"), (455, 140, "#2EC4B6"),
                     (675, 100, "#FFD23F")]:
         A(f'    <polygon points="{star(x, y, 18, 8)}" fill="{c}" stroke-width="3"/>')
-    # the wooden floor in perspective
-    A('    <path d="M40 210 H760 L790 400 H10 Z" fill="#C98B4F"/>')
+    # the wooden floor in perspective, reaching back far enough that a player put on the
+    # stage's top edge stands on it
+    A('    <path d="M40 185 H760 L790 400 H10 Z" fill="#C98B4F"/>')
     for i in range(1, 8):
-        y = 210 + i * 190 / 8
-        xl = 40 - 30 * (y - 210) / 190
+        y = 185 + i * 215 / 8
+        xl = 40 - 30 * (y - 185) / 215
         A(f'    <path d="M{xl:.1f} {y:.1f} H{800 - xl:.1f}" fill="none" stroke="#A0652F" stroke-width="2.5"/>')
     for i in range(1, 12):
-        A(f'    <path d="M{40 + i * 60} 210 L{10 + i * 65} 400" fill="none" stroke="#A0652F" stroke-width="2"/>')
+        A(f'    <path d="M{40 + i * 60} 185 L{10 + i * 65} 400" fill="none" stroke="#A0652F" stroke-width="2"/>')
     A('    <rect x="0" y="400" width="800" height="30" fill="#7A4A24"/>')
     for x in (14, 716):  # loudspeakers
         A(f'    <rect x="{x}" y="236" width="70" height="110" rx="6" fill="#2E2A40"/>')

@@ -1,0 +1,2 @@
+// The forge's loudness measure (K-weighted, over the parts that sound).
+#include "../../assets/forge/loudness.cpp"
