@@ -31,11 +31,14 @@ std::string Echo(std::string_view word) {
 }  // namespace
 
 std::string RunUsage() {
-  return "usage: kidplay [--windowed]\n"
+  return "usage: kidplay [--windowed] [--lock]\n"
          "       kidplay --headless --script FILE [--trace FILE|-] [--shots DIR] [--seed N]\n"
-         "               [--frame-ms N]\n"
+         "               [--frame-ms N] [--lock]\n"
          "\n"
          "  --windowed     start in an 800 x 600 window instead of full screen\n"
+         "  --lock         the grown-up lock: the menu's stop button ends the program only when\n"
+         "                 held down for two seconds; Escape and the window's close button do\n"
+         "                 not end it (also Lock=1 in section [Program] of the settings file)\n"
          "  --headless     run without a display or sound device, driven by a replay script\n"
          "  --script FILE  the replay script (headless runs only)\n"
          "  --trace FILE   write the trace there (- for standard output)\n"
@@ -66,6 +69,8 @@ std::optional<RunOptions> ParseRunOptions(int argc, const char* const* argv, std
       o.headless = true;
     } else if (arg == "--windowed") {
       o.windowed = true;
+    } else if (arg == "--lock") {
+      o.lock = true;
     } else if (arg == "--report-startup") {
       o.reportStartup = true;
     } else if (arg == "--trace-frames") {

@@ -6,13 +6,15 @@
 
 namespace platform {
 
-// kidplay [--windowed] [--report-startup]
+// kidplay [--windowed] [--lock] [--report-startup]
 // kidplay --headless --script FILE [--trace FILE|-] [--shots DIR] [--seed N] [--frame-ms N]
-//         [--trace-frames]
+//         [--lock] [--trace-frames]
 struct RunOptions {
   bool help = false;  // --help: print the usage and end
   bool headless = false;
   bool windowed = false;
+  // The grown-up lock: the menu ends the program only on a long press of its stop button.
+  bool lock = false;
   std::string scriptFile;
   std::string traceFile;  // "-" is standard output
   std::string shotsDir;

@@ -45,6 +45,8 @@ class Runtime {
   bool Start(std::string* error);
 
   bool Headless() const { return options_.headless; }
+  // The command line the program was started with.
+  const RunOptions& Options() const { return options_; }
   // Another copy of the program was running when this one started.
   bool PreviousInstance() const { return !lock_.has_value(); }
   const std::filesystem::path& ProgramFolder() const { return programFolder_; }

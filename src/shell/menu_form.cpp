@@ -1,11 +1,13 @@
 #include "shell/menu_form.h"
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 
 #include "gameutil/numeric.h"
 #include "platform/input.h"
 #include "shell/game_form.h"
+#include "shell/hold_ring.h"
 
 namespace shell {
 
@@ -18,6 +20,15 @@ namespace {
 constexpr int kLetterCount = 7;
 constexpr int kIconCount = 8;
 constexpr const char* kJingle = "Sfx\\Menu\\menu_once";
+constexpr std::int32_t kStopHoldMs = 2000;
+
+// Lock=1 in section "Program"; any other value, or none, leaves the menu unlocked.
+bool LockSetting(platform::Runtime& runtime) {
+  const std::string text = runtime.GetSetting("Program", "Lock", "0");
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && value == 1;
+}
 
 struct IconPlace {
   int x;
@@ -87,6 +98,7 @@ void MenuForm::Form_Load() {
   hoverActive_ = false;
   for (int d = 0; d <= 360; ++d) sineTable_[d] = std::sin(DegToRad(d));
   hoverIcon_ = -1;
+  locked_ = runtime().Options().lock || LockSetting(runtime());
   BackColor = platform::kBlack;
   Cls();
 }
@@ -148,10 +160,16 @@ void MenuForm::RunMenu() {
         }
       }
     }
+    if (stopHeld_ && ElapsedMs(now, stopHeldSince_) >= kStopHoldMs) {
+      stopHeld_ = false;
+      selectedGame_ = -1;
+      menuRunning_ = false;
+    }
     DrawMenu();
     previous = now;
     runtime().DoEvents();
   }
+  stopHeld_ = false;  // a press that outlasted a launch does not count on the way back
 
   BackColor = platform::kBlack;
   Cls();
@@ -195,8 +213,17 @@ void MenuForm::DrawMenu() {
     }
   }
   GameUtil::DrawSprite(stopButton_, target);
+  if (stopHeld_) DrawStopHold();
   GameUtil::DrawSprite(Settings::soundOn == True ? soundOnIcon_ : soundOffIcon_, target);
   Refresh();
+}
+
+void MenuForm::DrawStopHold() {
+  const double held = GameUtil::ElapsedMs(GameUtil::GetTimeMs(), stopHeldSince_);
+  // Around the middle of the button as drawn, clear of its corners and within the screen.
+  const double cx = GameUtil::RoundHalfEven(stopButton_.x) + stopButton_.width / 2.0;
+  const double cy = GameUtil::RoundHalfEven(stopButton_.y) + stopButton_.height / 2.0;
+  DrawHoldRing(Image(), cx, cy, 26.5, 36, held / kStopHoldMs);
 }
 
 void MenuForm::LoadMenuGraphics() {
@@ -245,9 +272,23 @@ void MenuForm::ShowLogoLetters(bool visible) {
   for (auto& letter : logoLetters_) letter.visible = visible ? True : GameUtil::False;
 }
 
-void MenuForm::Form_MouseMove(int, int, double, double) {
-  if (aboutShown_) return;
+void MenuForm::Form_MouseDown(int button, int, double, double) {
+  if (!locked_ || button != platform::Buttons::kLeft) return;
   const GameUtil::Point p{runtime().CursorX(), runtime().CursorY()};
+  if (!Hit(stopButton_, p)) return;
+  stopHeld_ = true;
+  stopHeldSince_ = GameUtil::GetTimeMs();
+}
+
+void MenuForm::Form_MouseUp(int button, int, double, double) {
+  if (button == platform::Buttons::kLeft) stopHeld_ = false;
+}
+
+void MenuForm::Form_MouseMove(int, int, double, double) {
+  const GameUtil::Point p{runtime().CursorX(), runtime().CursorY()};
+  // The press must stay on the stop button; once off it, coming back does not resume it.
+  if (stopHeld_ && !Hit(stopButton_, p)) stopHeld_ = false;
+  if (aboutShown_) return;
   for (int i = 0; i < kIconCount; ++i) {
     if (!Hit(gameIcons_[i], p)) continue;
     if (hoverActive_ && hoverIcon_ == i) return;
@@ -265,6 +306,7 @@ void MenuForm::Form_MouseMove(int, int, double, double) {
 void MenuForm::Form_Click() {
   const GameUtil::Point p{runtime().CursorX(), runtime().CursorY()};
   if (Hit(stopButton_, p)) {
+    if (locked_) return;  // only the long press ends a locked menu
     selectedGame_ = -1;
     menuRunning_ = false;
     return;
@@ -305,6 +347,7 @@ void MenuForm::Form_KeyDown(int& keyCode, int) {
   }
   switch (keyCode) {
     case platform::Keys::kEscape:
+      if (locked_) break;
       selectedGame_ = -1;
       menuRunning_ = false;
       break;
@@ -331,7 +374,15 @@ void MenuForm::Form_KeyUp(int&, int) {
 }
 
 void MenuForm::Form_QueryClose() {
-  // The window's close button works like the stop button.
+  // The window's close button works like the stop button, unless the menu is locked.
+  if (!locked_) EndProgram();
+}
+
+void MenuForm::Form_EndSession() {
+  EndProgram();
+}
+
+void MenuForm::EndProgram() {
   if (menuRunning_) {
     selectedGame_ = -1;
     menuRunning_ = false;

@@ -1,5 +1,7 @@
 // The start-up form and hub: the picture menu with its bobbing logo, the eight game icons, the
-// sound switch, the About view and the stop button that ends the program.
+// sound switch, the About view and the stop button that ends the program. Under the grown-up
+// lock (--lock, or Lock=1 in section "Program" of the settings) only a two-second press of the
+// stop button ends it: Escape and the window's close button do nothing, a signal still ends it.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -22,8 +24,11 @@ class MenuForm final : public platform::Form {
   void Form_Click() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void Form_KeyUp(int& keyCode, int shift) override;
+  void Form_MouseDown(int button, int shift, double x, double y) override;
+  void Form_MouseUp(int button, int shift, double x, double y) override;
   void Form_MouseMove(int buttons, int shift, double x, double y) override;
   void Form_QueryClose() override;
+  void Form_EndSession() override;
 
  private:
   void startLoopTimer_Timer();
@@ -35,6 +40,9 @@ class MenuForm final : public platform::Form {
   void PlayJingle();
   void LaunchGame(int index);
   void QuitProgram();
+  // Ends the loop towards QuitProgram, or quits at once when the loop is not running.
+  void EndProgram();
+  void DrawStopHold();
   static double DegToRad(double degrees);
 
   GameCatalog catalog_;
@@ -51,6 +59,11 @@ class MenuForm final : public platform::Form {
   bool keyLatch_ = false;
   std::int32_t logoPhase_ = 0;
   std::array<double, 361> sineTable_{};
+
+  bool locked_ = false;
+  // A press of the stop button under the lock: since when it is held.
+  bool stopHeld_ = false;
+  std::int32_t stopHeldSince_ = 0;
 
   bool graphicsLoaded_ = false;
   std::int32_t menuBackground_ = 0;

@@ -121,8 +121,13 @@ TEST(RunOptions, HeadlessRunsNeedAScriptAndNumbersAreChecked) {
   EXPECT_EQ(o->seed, 42u);
   EXPECT_EQ(o->frameMs, 16);
 
-  const char* windowed[] = {"kidplay", "--windowed"};
-  ASSERT_TRUE(ParseRunOptions(2, windowed, &error));
+  EXPECT_FALSE(o->lock);
+
+  const char* windowed[] = {"kidplay", "--windowed", "--lock"};
+  o = ParseRunOptions(3, windowed, &error);
+  ASSERT_TRUE(o) << error;
+  EXPECT_TRUE(o->windowed);
+  EXPECT_TRUE(o->lock);
 
   const char* noScript[] = {"kidplay", "--headless"};
   EXPECT_FALSE(ParseRunOptions(2, noScript, &error));
@@ -160,6 +165,7 @@ TEST(RunOptions, TheSeedCoversTheClocksWrapAndHelpStandsAlone) {
     EXPECT_TRUE(o->help);
   }
   EXPECT_NE(RunUsage().find("--headless --script FILE"), std::string::npos);
+  EXPECT_NE(RunUsage().find("--lock"), std::string::npos);
 }
 
 }  // namespace
