@@ -64,15 +64,13 @@ void KeepFailure(const Plan& plan, const scenario::Scenario& s, const std::strin
   for (const char* ext : {".script", ".trace", ".err"})
     fs::copy_file(s.dir() / (name + ext), folder / (stem + ext),
                   fs::copy_options::overwrite_existing, ec);
-  outcome.replay =
-      "kept in " + (folder / stem).string() +
-      ".{script,trace,err}; replay with: XDG_RUNTIME_DIR=$(mktemp -d) "
-      "XDG_CONFIG_HOME=$(mktemp -d) XDG_PICTURES_DIR=$(mktemp -d) " KIDPLAY_DIR
-      "/kidplay --headless --script " +
-      (folder / (stem + ".script")).string() + " --seed " + std::to_string(plan.seed) +
-      " --frame-ms " + std::to_string(plan.frameMs) +
-      " --trace -   (or again through the test: KIDPLAY_SOAK_SEEDS=" + std::to_string(plan.seed) +
-      ")";
+  outcome.replay = "kept in " + (folder / stem).string() +
+                   ".{script,trace,err}; replay with: XDG_RUNTIME_DIR=$(mktemp -d) "
+                   "XDG_CONFIG_HOME=$(mktemp -d) XDG_PICTURES_DIR=$(mktemp -d) " KIDPLAY_DIR
+                   "/kidplay --headless --script " +
+                   (folder / (stem + ".script")).string() + " --seed " + std::to_string(plan.seed) +
+                   " --frame-ms " + std::to_string(plan.frameMs) +
+                   " --trace -   (or again through the test: " + plan.again + ")";
 }
 
 }  // namespace

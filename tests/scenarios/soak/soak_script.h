@@ -30,6 +30,7 @@ struct Plan {
   std::int64_t length = 0;        // virtual milliseconds of the whole script
   std::int64_t longestVisit = 0;  // the longest visit, for telling a stranded game
   int frameMs = 25;               // virtual milliseconds per loop pass of the run (--frame-ms)
+  std::string again;              // the environment that has the test make this plan again
 };
 
 // A script of `rounds` rounds, each visiting all eight games once in an order drawn from the

@@ -64,6 +64,17 @@ int FrameMsOf(std::uint32_t seed) {
   return kFrames[seed % 4];
 }
 
+// Rounds of 40-second visits that give each game at least `minutes` virtual minutes.
+int RoundsFor(int minutes) {
+  return static_cast<int>((minutes * 60000 + kVisitMs - 1) / kVisitMs);
+}
+
+std::string Again(std::uint32_t seed, int minutes, int frameMs) {
+  return "KIDPLAY_SOAK_SEEDS=" + std::to_string(seed) +
+         " KIDPLAY_SOAK_MINUTES=" + std::to_string(minutes) +
+         " KIDPLAY_SOAK_FRAME_MS=" + std::to_string(frameMs) + " scripts/soak.sh";
+}
+
 // Four runs of two rounds each: every game 40 s a visit, so 320 s of each in all, at four pass
 // lengths. The sanitizer build and the normal build play different seeds; one seed in each takes
 // its run across the 32-bit clock's wrap (the clock starts at 10000 ms plus the seed).
@@ -73,8 +84,9 @@ TEST(Soak, EveryGamePlaysTwoMinutesWithoutAFault) {
                  : std::vector<std::uint32_t>{5, 4242, 90210, 2147483648u - 10000 - 350000};
   std::vector<Plan> plans;
   for (std::uint32_t seed : seeds) {
-    plans.push_back(MakePlan(seed, 2, kVisitMs));
+    plans.push_back(MakePlan(seed, RoundsFor(1), kVisitMs));
     plans.back().frameMs = FrameMsOf(seed);
+    plans.back().again = Again(seed, 1, FrameMsOf(seed));
   }
   const std::vector<Outcome> outcomes =
       RunPlans(plans, kSanitized ? 900 : 300, static_cast<int>(plans.size()));
@@ -116,7 +128,7 @@ TEST(Soak, LongRunFromTheEnvironment) {
   const std::vector<std::uint32_t> seeds = SeedsFromEnvironment();
   if (seeds.empty()) GTEST_SKIP() << "set KIDPLAY_SOAK_RUNS or KIDPLAY_SOAK_SEEDS";
   const int minutes = NumberFromEnvironment("KIDPLAY_SOAK_MINUTES", 2);
-  const int rounds = static_cast<int>((minutes * 60000 + kVisitMs - 1) / kVisitMs);
+  const int rounds = RoundsFor(minutes);
   const int frameMs = NumberFromEnvironment("KIDPLAY_SOAK_FRAME_MS", 0);
   // The sanitizer build plays a run in a small part of its virtual time; a run that takes as
   // long in wall-clock time has hung.
@@ -131,6 +143,7 @@ TEST(Soak, LongRunFromTheEnvironment) {
   for (std::uint32_t seed : seeds) {
     plans.push_back(MakePlan(seed, rounds, kVisitMs));
     plans.back().frameMs = frameMs > 0 ? frameMs : FrameMsOf(seed);
+    plans.back().again = Again(seed, minutes, plans.back().frameMs);
   }
   int failed = 0;
   const std::vector<Outcome> outcomes = RunPlans(plans, timeout, jobs, [&](const Outcome& o) {
