@@ -134,6 +134,7 @@ void Runtime::FormHidden(Form& form) {
 
 void Runtime::FormUnloaded(Form& form) {
   FormHidden(form);
+  keys_.Forget(&form);
   // Deleted later, by the idle pump, once none of its handlers is running.
 }
 
@@ -324,16 +325,19 @@ void Runtime::Dispatch(const InputEvent& queued) {
       front->Form_DblClick();
       break;
     case Kind::KeyDown: {
+      if (!keys_.Down(e.key, front)) break;
       int key = e.key;
       front->Form_KeyDown(key, e.shift);
       break;
     }
     case Kind::KeyUp: {
+      keys_.Up(e.key);
       int key = e.key;
       front->Form_KeyUp(key, e.shift);
       break;
     }
     case Kind::KeyPress: {
+      if (!keys_.PressFollows()) break;
       int key = e.key;
       front->Form_KeyPress(key);
       break;
