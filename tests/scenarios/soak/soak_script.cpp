@@ -46,6 +46,10 @@ class Generator {
   void Leave(const Game& g, bool byStop, bool heldKeyGuard = true);
   // Leaves by accident and starts the game again.
   void LeaveAndReturn(const Game& g, bool byStop);
+  // Escape pressed, or now and then held down.
+  void PressEscape();
+  // Starts a game from the menu by pointing at its icon and pressing Enter, then makes sure.
+  void LaunchByKey(const Game& g);
 
   Rng rng_;
   Writer w_;
@@ -217,17 +221,43 @@ void Generator::Leave(const Game& g, bool byStop, bool heldKeyGuard) {
     w_.Click(g.stop.Centre());
   } else if (g.escapeThroughHeldKey && heldKeyGuard) {
     w_.KeyDown("A");
-    w_.Key("Escape");
+    PressEscape();
     w_.KeyUp("A");
   } else {
-    w_.Key("Escape");
+    PressEscape();
   }
+}
+
+void Generator::PressEscape() {
+  if (rng_.Chance(75)) {
+    w_.Key("Escape");
+    return;
+  }
+  // Held on, so the keyboard repeats it after the game has gone.
+  w_.KeyDown("Escape");
+  w_.Wait(rng_.Range(300, 700));
+  for (int i = rng_.Range(0, 30); i > 0; --i) {
+    w_.KeyDown("Escape");
+    w_.Wait(33);
+  }
+  w_.KeyUp("Escape");
 }
 
 void Generator::LeaveAndReturn(const Game& g, bool byStop) {
   Leave(g, byStop);
   w_.Wait(1500);
   Resync(g);
+}
+
+void Generator::LaunchByKey(const Game& g) {
+  w_.Move(g.icon);
+  w_.Wait(rng_.Range(50, 400));
+  if (rng_.Chance(60)) {
+    w_.Key("Enter");
+  } else {
+    HoldKey("Enter");
+  }
+  w_.Wait(rng_.Range(300, 1000));
 }
 
 void Generator::DialogSession(const Game& g, bool fromKey) {
@@ -400,6 +430,7 @@ Plan Generator::Make(std::uint32_t seed, int rounds, std::int64_t visitMs) {
       visit.game = index;
       visit.start = w_.Now();
       w_.Comment(std::string("visit ") + g.form);
+      if (rng_.Chance(30)) LaunchByKey(g);
       Resync(g);
       PlayVisit(g, visit.start + visitMs);
       // Leaves twice: the second time from a fresh start if the first one worked, or from
