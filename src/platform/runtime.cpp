@@ -134,7 +134,7 @@ void Runtime::FormHidden(Form& form) {
 
 void Runtime::FormUnloaded(Form& form) {
   FormHidden(form);
-  keys_.Forget(&form);
+  owners_.Forget(&form);
   // Deleted later, by the idle pump, once none of its handlers is running.
 }
 
@@ -299,6 +299,14 @@ void Runtime::Dispatch(const InputEvent& queued) {
   const double x = e.x - front->Left();
   const double y = e.y - front->Top();
   const bool inside = x >= 0 && y >= 0 && x < front->Width() && y < front->Height();
+  // A button comes up wherever the pointer is, outside a dialog too; a press and release on the
+  // same form is a click.
+  bool clicked = false;
+  if (e.kind == Kind::MouseUp) {
+    buttonsHeld_ &= ~e.button;
+    clicked = downButton_ == e.button && owners_.ButtonUpOnOwner(front);
+    downButton_ = 0;
+  }
   if (pointer && !inside) return;  // outside a dialog
   switch (e.kind) {
     case Kind::MouseMove:
@@ -307,17 +315,13 @@ void Runtime::Dispatch(const InputEvent& queued) {
     case Kind::MouseDown:
       buttonsHeld_ |= e.button;
       downButton_ = e.button;
+      owners_.ButtonDown(front);
       front->Form_MouseDown(e.button, e.shift, x, y);
       break;
-    case Kind::MouseUp: {
-      buttonsHeld_ &= ~e.button;
-      const bool clicked = downButton_ == e.button;
-      downButton_ = 0;
+    case Kind::MouseUp:
       front->Form_MouseUp(e.button, e.shift, x, y);
-      // A press and release on the same form is a click.
       if (clicked && front == FrontForm() && front->Loaded()) front->Form_Click();
       break;
-    }
     case Kind::Click:
       front->Form_Click();
       break;
@@ -325,19 +329,19 @@ void Runtime::Dispatch(const InputEvent& queued) {
       front->Form_DblClick();
       break;
     case Kind::KeyDown: {
-      if (!keys_.Down(e.key, front)) break;
+      if (!owners_.KeyDown(e.key, front)) break;
       int key = e.key;
       front->Form_KeyDown(key, e.shift);
       break;
     }
     case Kind::KeyUp: {
-      keys_.Up(e.key);
+      owners_.KeyUp(e.key);
       int key = e.key;
       front->Form_KeyUp(key, e.shift);
       break;
     }
     case Kind::KeyPress: {
-      if (!keys_.PressFollows()) break;
+      if (!owners_.PressFollows()) break;
       int key = e.key;
       front->Form_KeyPress(key);
       break;

@@ -18,8 +18,8 @@
 #include "platform/form.h"
 #include "platform/input.h"
 #include "platform/instance_lock.h"
-#include "platform/key_routing.h"
 #include "platform/message_box.h"
+#include "platform/press_owners.h"
 #include "platform/replay_script.h"
 #include "platform/run_options.h"
 #include "platform/settings.h"
@@ -167,7 +167,7 @@ class Runtime {
   int cursorY_ = 0;
   int buttonsHeld_ = 0;
   int downButton_ = 0;
-  KeyRouting keys_;
+  PressOwners owners_;
   int cursorCount_ = 0;
 };
 
