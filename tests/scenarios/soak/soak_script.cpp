@@ -217,6 +217,13 @@ void Generator::Leave(const Game& g, bool byStop, bool heldKeyGuard) {
   } else {
     Resync(g);
   }
+  // Now and then the mouse button is down while Escape is pressed, and comes up later, maybe
+  // over the menu.
+  const bool pressed = !byStop && rng_.Chance(15);
+  if (pressed) {
+    w_.Move(Jitter({0, 0, 800, 600}));
+    w_.Down();
+  }
   if (byStop) {
     w_.Click(g.stop.Centre());
   } else if (g.escapeThroughHeldKey && heldKeyGuard) {
@@ -225,6 +232,10 @@ void Generator::Leave(const Game& g, bool byStop, bool heldKeyGuard) {
     w_.KeyUp("A");
   } else {
     PressEscape();
+  }
+  if (pressed) {
+    w_.Wait(rng_.Range(100, 1500));
+    w_.Up();
   }
 }
 
@@ -285,8 +296,17 @@ void Generator::DialogSession(const Game& g, bool fromKey) {
   const int steps = rng_.Range(1, 10);
   for (int i = 0; i < steps; ++i) {
     const int kind = rng_.Range(0, 99);
-    if (kind < 50) {
+    if (kind < 45) {
       w_.Click(Jitter(d.controls[rng_.Range(0, static_cast<int>(d.controls.size()) - 1)]));
+    } else if (kind < 50) {
+      // Pressed on a control, slid off the dialog, let go outside it.
+      w_.Move(Jitter(d.controls[rng_.Range(0, static_cast<int>(d.controls.size()) - 1)]));
+      w_.Down();
+      w_.Wait(rng_.Range(50, 400));
+      const Point outside{rng_.Range(0, d.whole.x - 1), rng_.Range(0, 599)};
+      w_.Move(outside);
+      w_.Wait(rng_.Range(20, 300));
+      w_.Up();
     } else if (kind < 65) {
       w_.Click(Jitter(d.whole));
     } else if (kind < 95) {
