@@ -56,7 +56,7 @@ std::vector<Stay> Stays(const scenario::Result& r, std::int64_t base, std::int64
 }
 
 void KeepFailure(const Plan& plan, const scenario::Scenario& s, const std::string& name,
-                 Outcome& outcome) {
+                 const std::string& program, Outcome& outcome) {
   const fs::path folder = fs::absolute("soak-failures");
   std::error_code ec;
   fs::create_directories(folder, ec);
@@ -64,12 +64,13 @@ void KeepFailure(const Plan& plan, const scenario::Scenario& s, const std::strin
   for (const char* ext : {".script", ".trace", ".err"})
     fs::copy_file(s.dir() / (name + ext), folder / (stem + ext),
                   fs::copy_options::overwrite_existing, ec);
+  const std::string exe = program.empty() ? std::string(KIDPLAY_DIR) + "/kidplay" : program;
   outcome.replay = "kept in " + (folder / stem).string() +
                    ".{script,trace,err}; replay with: XDG_RUNTIME_DIR=$(mktemp -d) "
-                   "XDG_CONFIG_HOME=$(mktemp -d) XDG_PICTURES_DIR=$(mktemp -d) " KIDPLAY_DIR
-                   "/kidplay --headless --script " +
-                   (folder / (stem + ".script")).string() + " --seed " + std::to_string(plan.seed) +
-                   " --frame-ms " + std::to_string(plan.frameMs) +
+                   "XDG_CONFIG_HOME=$(mktemp -d) XDG_PICTURES_DIR=$(mktemp -d) " +
+                   exe + " --headless --script " + (folder / (stem + ".script")).string() +
+                   " --seed " + std::to_string(plan.seed) + " --frame-ms " +
+                   std::to_string(plan.frameMs) +
                    " --trace -   (or again through the test: " + plan.again + ")";
 }
 
@@ -138,7 +139,8 @@ Outcome Judge(const Plan& plan, const scenario::Result& r) {
 }
 
 std::vector<Outcome> RunPlans(const std::vector<Plan>& plans, int timeoutSeconds, int jobs,
-                              const std::function<void(const Outcome&)>& done) {
+                              const std::function<void(const Outcome&)>& done,
+                              const std::string& program) {
   std::vector<Outcome> outcomes(plans.size());
   struct Running {
     std::size_t index;
@@ -149,7 +151,7 @@ std::vector<Outcome> RunPlans(const std::vector<Plan>& plans, int timeoutSeconds
     Running& run = running.front();
     const scenario::Result r = run.scenario->Wait("soak");
     Outcome o = Judge(plans[run.index], r);
-    if (!o.problems.empty()) KeepFailure(plans[run.index], *run.scenario, "soak", o);
+    if (!o.problems.empty()) KeepFailure(plans[run.index], *run.scenario, "soak", program, o);
     if (done) done(o);
     outcomes[run.index] = std::move(o);
     running.pop_front();
@@ -161,7 +163,7 @@ std::vector<Outcome> RunPlans(const std::vector<Plan>& plans, int timeoutSeconds
     s->SetTimeout(timeoutSeconds);
     // Light paint's camera button saves paintings: into the run's own folder.
     s->SetEnvironment("XDG_PICTURES_DIR", (s->dir() / "pictures").string());
-    s->Start(plans[i].script, "soak", plans[i].seed);
+    s->Start(plans[i].script, "soak", plans[i].seed, program);
     running.push_back({i, std::move(s)});
   }
   while (!running.empty()) finish();

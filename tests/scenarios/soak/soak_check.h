@@ -25,8 +25,10 @@ struct Outcome {
 // Runs several plans side by side, at most `jobs` at once, each in its own folders; `done`
 // hears of each run as it ends. A run still going after `timeoutSeconds` of wall-clock time has
 // hung: it is stopped and reported.
+// `program` is the built kidplay unless given.
 std::vector<Outcome> RunPlans(const std::vector<Plan>& plans, int timeoutSeconds, int jobs,
-                              const std::function<void(const Outcome&)>& done = {});
+                              const std::function<void(const Outcome&)>& done = {},
+                              const std::string& program = {});
 
 // What a finished run's trace, status and error output say.
 Outcome Judge(const Plan& plan, const scenario::Result& result);

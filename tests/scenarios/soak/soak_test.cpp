@@ -10,6 +10,8 @@
 //   KIDPLAY_SOAK_JOBS=J       runs side by side (default: the number of processors)
 //   KIDPLAY_SOAK_FRAME_MS=F   virtual milliseconds per loop pass (default: 10, 16, 25 or 33,
 //                             drawn from the seed)
+//   KIDPLAY_SOAK_PROGRAM=P    soak this copy of the program (with its Gfx/, Sfx/, Data/, Fonts/)
+//                             instead of the build's, so the build can go on meanwhile
 // scripts/soak.sh sets these and runs the long soak in the sanitizer build.
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -134,6 +136,8 @@ TEST(Soak, LongRunFromTheEnvironment) {
   // long in wall-clock time has hung.
   const int timeout = 300 + rounds * kGames * 60;
   const int jobs = NumberFromEnvironment("KIDPLAY_SOAK_JOBS", Processors());
+  const char* copy = std::getenv("KIDPLAY_SOAK_PROGRAM");
+  const std::string program = copy ? copy : "";
 
   std::cout << "soak: " << seeds.size() << " runs of " << rounds << " rounds (" << minutes
             << " virtual minutes of each game), " << jobs << " at a time; seeds:";
@@ -146,15 +150,18 @@ TEST(Soak, LongRunFromTheEnvironment) {
     plans.back().again = Again(seed, minutes, plans.back().frameMs);
   }
   int failed = 0;
-  const std::vector<Outcome> outcomes = RunPlans(plans, timeout, jobs, [&](const Outcome& o) {
-    if (o.problems.empty()) {
-      std::cout << "seed " << o.seed << " (--frame-ms " << o.frameMs << "): clean;" << Played(o)
-                << std::endl;
-    } else {
-      ++failed;
-      std::cout << "FAILED " << Report(o) << std::endl;
-    }
-  });
+  const std::vector<Outcome> outcomes = RunPlans(
+      plans, timeout, jobs,
+      [&](const Outcome& o) {
+        if (o.problems.empty()) {
+          std::cout << "seed " << o.seed << " (--frame-ms " << o.frameMs << "): clean;" << Played(o)
+                    << std::endl;
+        } else {
+          ++failed;
+          std::cout << "FAILED " << Report(o) << std::endl;
+        }
+      },
+      program);
   std::cout << "soak: " << outcomes.size() - failed << " of " << outcomes.size() << " runs clean"
             << std::endl;
   EXPECT_EQ(failed, 0);

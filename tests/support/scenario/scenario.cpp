@@ -86,8 +86,9 @@ Result Scenario::Run(const std::string& script, unsigned seed, const fs::path& p
   return Read(ExitStatus(raw), name);
 }
 
-void Scenario::Start(const std::string& script, const std::string& name, unsigned seed) {
-  const std::string command = Command(script, seed, {}, name);
+void Scenario::Start(const std::string& script, const std::string& name, unsigned seed,
+                     const fs::path& program) {
+  const std::string command = Command(script, seed, program, name);
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));

@@ -37,7 +37,8 @@ class Scenario {
   Result Run(const std::string& script, unsigned seed = 0, const fs::path& program = {},
              const std::string& name = "run");
   // Starts a run in the background; Wait() collects it.
-  void Start(const std::string& script, const std::string& name, unsigned seed = 0);
+  void Start(const std::string& script, const std::string& name, unsigned seed = 0,
+             const fs::path& program = {});
   Result Wait(const std::string& name);
 
   // A screenshot of the last run (or of a named background run).
