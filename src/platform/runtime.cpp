@@ -140,8 +140,8 @@ void Runtime::FormHidden(Form& form) {
 }
 
 void Runtime::FormUnloaded(Form& form) {
-  if (downForm_ == &form) downForm_ = nullptr;
   FormHidden(form);
+  owners_.Forget(&form);
   // Deleted later, by the idle pump, once none of its handlers is running.
 }
 
@@ -344,6 +344,14 @@ void Runtime::Dispatch(const InputEvent& queued) {
   const double x = e.x - front->Left();
   const double y = e.y - front->Top();
   const bool inside = x >= 0 && y >= 0 && x < front->Width() && y < front->Height();
+  // A button comes up wherever the pointer is, outside a dialog too; a press and release on the
+  // same form is a click.
+  bool clicked = false;
+  if (e.kind == Kind::MouseUp) {
+    buttonsHeld_ &= ~e.button;
+    clicked = downButton_ == e.button && owners_.ButtonUpOnOwner(front);
+    downButton_ = 0;
+  }
   if (pointer && !inside) return;  // outside a dialog
   switch (e.kind) {
     case Kind::MouseMove:
@@ -352,20 +360,13 @@ void Runtime::Dispatch(const InputEvent& queued) {
     case Kind::MouseDown:
       buttonsHeld_ |= e.button;
       downButton_ = e.button;
-      downForm_ = front;
+      owners_.ButtonDown(front);
       front->Form_MouseDown(e.button, e.shift, x, y);
       break;
-    case Kind::MouseUp: {
-      buttonsHeld_ &= ~e.button;
-      // A press that went down on another form (a game that ended meanwhile) clicks nothing.
-      const bool clicked = downButton_ == e.button && downForm_ == front;
-      downButton_ = 0;
-      downForm_ = nullptr;
+    case Kind::MouseUp:
       front->Form_MouseUp(e.button, e.shift, x, y);
-      // A press and release on the same form is a click.
       if (clicked && front == FrontForm() && front->Loaded()) front->Form_Click();
       break;
-    }
     case Kind::Click:
       front->Form_Click();
       break;
@@ -373,20 +374,19 @@ void Runtime::Dispatch(const InputEvent& queued) {
       front->Form_DblClick();
       break;
     case Kind::KeyDown: {
+      if (!owners_.KeyDown(e.key, front)) break;
       int key = e.key;
-      keyDownSerial_ = front->serial_;
       front->Form_KeyDown(key, e.shift);
       break;
     }
     case Kind::KeyUp: {
+      owners_.KeyUp(e.key);
       int key = e.key;
       front->Form_KeyUp(key, e.shift);
       break;
     }
     case Kind::KeyPress: {
-      // A key's character belongs to the form its key went down on: when that form has closed
-      // (Escape cancelling a dialog), the form behind it must not take the character as its own.
-      if (front->serial_ != keyDownSerial_) break;
+      if (!owners_.PressFollows(front)) break;
       int key = e.key;
       front->Form_KeyPress(key);
       break;

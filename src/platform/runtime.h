@@ -20,6 +20,7 @@
 #include "platform/input.h"
 #include "platform/instance_lock.h"
 #include "platform/message_box.h"
+#include "platform/press_owners.h"
 #include "platform/quit_signals.h"
 #include "platform/replay_script.h"
 #include "platform/run_options.h"
@@ -185,7 +186,6 @@ class Runtime {
   std::vector<Form*> shown_;  // visible forms, bottom to top
   std::vector<Form*> modal_;  // modal dialogs, outermost first
   std::vector<Timer*> timers_;
-  std::uint64_t keyDownSerial_ = 0;  // the form the last key went down on
   int handlerDepth_ = 0;
   std::function<int()> surfaceCounter_;
 
@@ -193,7 +193,7 @@ class Runtime {
   int cursorY_ = 0;
   int buttonsHeld_ = 0;
   int downButton_ = 0;
-  const Form* downForm_ = nullptr;  // the form the last press went down on
+  PressOwners owners_;
   int cursorCount_ = 0;
 };
 

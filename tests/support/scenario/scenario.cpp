@@ -56,9 +56,12 @@ std::string Scenario::Command(const std::string& script, unsigned seed, const fs
   const fs::path exe = program.empty() ? fs::path(KIDPLAY_DIR) / "kidplay" : program;
   std::string env;
   for (const auto& [variable, value] : env_) env += variable + "=" + Quote(value) + " ";
+  // TERM first, then KILL if that does not end it.
+  const std::string limit =
+      timeout_ > 0 ? "timeout -k 10 " + std::to_string(timeout_) + " " : std::string();
   return env + "XDG_RUNTIME_DIR=" + Quote((dir_ / "runtime").string()) +
-         " XDG_CONFIG_HOME=" + Quote((dir_ / "config").string()) + " " + Quote(exe.string()) +
-         " --headless --script " + Quote(scriptFile.string()) + " --trace " +
+         " XDG_CONFIG_HOME=" + Quote((dir_ / "config").string()) + " " + limit +
+         Quote(exe.string()) + " --headless --script " + Quote(scriptFile.string()) + " --trace " +
          Quote((dir_ / (name + ".trace")).string()) + " --shots " +
          Quote((dir_ / (name + "-shots")).string()) + " --seed " + std::to_string(seed) + " " +
          extra_ + " 2>" + Quote((dir_ / (name + ".err")).string());
@@ -83,8 +86,9 @@ Result Scenario::Run(const std::string& script, unsigned seed, const fs::path& p
   return Read(ExitStatus(raw), name);
 }
 
-void Scenario::Start(const std::string& script, const std::string& name) {
-  const std::string command = Command(script, 0, {}, name);
+void Scenario::Start(const std::string& script, const std::string& name, unsigned seed,
+                     const fs::path& program) {
+  const std::string command = Command(script, seed, program, name);
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));

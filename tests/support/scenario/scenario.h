@@ -37,7 +37,8 @@ class Scenario {
   Result Run(const std::string& script, unsigned seed = 0, const fs::path& program = {},
              const std::string& name = "run");
   // Starts a run in the background; Wait() collects it.
-  void Start(const std::string& script, const std::string& name);
+  void Start(const std::string& script, const std::string& name, unsigned seed = 0,
+             const fs::path& program = {});
   Result Wait(const std::string& name);
 
   // A screenshot of the last run (or of a named background run).
@@ -45,6 +46,9 @@ class Scenario {
   const fs::path& dir() const { return dir_; }
   // Further command-line options for the next runs, e.g. "--frame-ms 37".
   void SetExtraOptions(const std::string& options) { extra_ = options; }
+  // Stops the next runs after this many seconds of wall-clock time (status 124): a hang then
+  // fails its test instead of holding up the whole test run. 0: no limit.
+  void SetTimeout(int seconds) { timeout_ = seconds; }
   // An environment variable for the next runs, e.g. XDG_PICTURES_DIR.
   void SetEnvironment(const std::string& name, const std::string& value) {
     env_.emplace_back(name, value);
@@ -64,6 +68,7 @@ class Scenario {
 
   fs::path dir_;
   std::string extra_;
+  int timeout_ = 0;
   std::vector<std::pair<std::string, std::string>> env_;
   std::vector<std::pair<std::string, int>> background_;
 };

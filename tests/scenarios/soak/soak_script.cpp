@@ -1,0 +1,486 @@
+#include "soak_script.h"
+
+#include <algorithm>
+
+#include "soak_games.h"
+#include "soak_writer.h"
+
+namespace soak {
+
+namespace {
+
+// The menu's loop starts half a second after it shows; before that a click or key there does
+// nothing. The generator leans on both sides of that.
+constexpr int kMenuAwakeMs = 1000;  // after this the menu has surely started its loop
+constexpr int kBeforeMenuWakesMs = 300;
+
+class Generator {
+ public:
+  Generator(std::uint32_t seed) : rng_(seed ^ 0x50A4C0FFEEull) {}
+
+  Plan Make(std::uint32_t seed, int rounds, std::int64_t visitMs);
+
+ private:
+  void PlayVisit(const Game& g, std::int64_t until);
+  void Act(const Game& g, Action a);
+  void Pause();
+  void ReleaseDueKeys();
+  // A key still held from before comes up before it goes down again.
+  void LetGo(const std::string& name);
+
+  Point PointIn(const Game& g, const std::vector<Area>& areas);
+  Point Jitter(Area a);
+  void TapKey(const std::string& name);
+  void HoldKey(const std::string& name);
+  void ClickAt(const Game& g, Point p);
+  void DragBetween(const Game& g, Point from, Point to, int steps);
+  void Scribble(const Game& g);
+  void DialogSession(const Game& g, bool fromKey);
+
+  // Brings the game to the front whatever is showing: a first click on its icon starts it from
+  // the menu (or does nothing in the game), a second one a second later does the same in case
+  // the menu had only just shown and was not yet listening.
+  void Resync(const Game& g);
+  // Escape or the stop button, sent only right after a resync, and so soon after it that a
+  // menu that came up meanwhile is not yet listening.
+  void Leave(const Game& g, bool byStop, bool heldKeyGuard = true);
+  // Leaves by accident and starts the game again.
+  void LeaveAndReturn(const Game& g, bool byStop);
+  // Escape pressed, or now and then held down.
+  void PressEscape();
+  // Starts a game from the menu by pointing at its icon and pressing Enter, then makes sure.
+  void LaunchByKey(const Game& g);
+
+  Rng rng_;
+  Writer w_;
+  // Keys held across other input, with the time they are let go.
+  std::vector<std::pair<std::string, std::int64_t>> holds_;
+};
+
+Point Generator::Jitter(Area a) {
+  return {a.x + rng_.Range(0, std::max(a.w - 1, 0)), a.y + rng_.Range(0, std::max(a.h - 1, 0))};
+}
+
+Point Generator::PointIn(const Game& g, const std::vector<Area>& areas) {
+  const Area whole{0, 0, 800, 600};
+  const Area& a = areas.empty() ? whole : areas[rng_.Range(0, static_cast<int>(areas.size()) - 1)];
+  for (int tries = 0; tries < 20; ++tries) {
+    const Point p = Jitter(a);
+    if (FreeToPress(g, p)) return p;
+  }
+  return {400, 300};
+}
+
+void Generator::Pause() {
+  const int kind = rng_.Range(0, 99);
+  if (kind < 75) {
+    w_.Wait(rng_.Range(30, 250));
+  } else if (kind < 95) {
+    w_.Wait(rng_.Range(250, 1200));
+  } else {
+    w_.Wait(rng_.Range(1200, 4000));
+  }
+}
+
+void Generator::ReleaseDueKeys() {
+  for (std::size_t i = 0; i < holds_.size();) {
+    if (holds_[i].second <= w_.Now()) {
+      w_.KeyUp(holds_[i].first);
+      holds_.erase(holds_.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+}
+
+void Generator::LetGo(const std::string& name) {
+  for (std::size_t i = 0; i < holds_.size(); ++i) {
+    if (holds_[i].first != name) continue;
+    w_.KeyUp(name);
+    holds_.erase(holds_.begin() + static_cast<std::ptrdiff_t>(i));
+    return;
+  }
+}
+
+void Generator::TapKey(const std::string& name) {
+  LetGo(name);
+  if (rng_.Chance(80)) {
+    w_.Key(name);
+  } else {
+    w_.KeyDown(name);
+    w_.Wait(rng_.Range(20, 200));
+    w_.KeyUp(name);
+  }
+}
+
+void Generator::HoldKey(const std::string& name) {
+  LetGo(name);
+  const int length = rng_.Range(200, 4000);
+  if (rng_.Chance(70)) {
+    // Held on its own, with the keyboard's repeat after a moment.
+    w_.KeyDown(name);
+    const bool repeat = rng_.Chance(60);
+    const int every = rng_.Range(33, 90);
+    int held = rng_.Range(250, 500);
+    w_.Wait(std::min(held, length));
+    while (repeat && held + every < length) {
+      w_.KeyDown(name);
+      w_.Wait(every);
+      held += every;
+    }
+    if (held < length) w_.Wait(length - held);
+    w_.KeyUp(name);
+  } else {
+    // Held while other things happen.
+    w_.KeyDown(name);
+    holds_.emplace_back(name, w_.Now() + length);
+  }
+}
+
+void Generator::ClickAt(const Game&, Point p) {
+  const int kind = rng_.Range(0, 99);
+  if (kind < 80) {
+    w_.Click(p);
+  } else if (kind < 95) {
+    // A slow press, perhaps with a little wobble before the button comes up.
+    w_.Move(p);
+    w_.Down();
+    w_.Wait(rng_.Range(50, 900));
+    if (rng_.Chance(40)) w_.Move({p.x + rng_.Range(-3, 3), p.y + rng_.Range(-3, 3)});
+    w_.Up();
+  } else {
+    // A key pressed while the button is down.
+    w_.Move(p);
+    w_.Down();
+    w_.Wait(rng_.Range(20, 300));
+    const auto& names = AllKeyNames();
+    TapKey(names[rng_.Range(0, static_cast<int>(names.size()) - 2)]);  // not Escape
+    w_.Wait(rng_.Range(20, 300));
+    w_.Up();
+  }
+}
+
+void Generator::DragBetween(const Game& g, Point from, Point to, int steps) {
+  w_.Move(from);
+  w_.Down();
+  w_.Wait(rng_.Range(10, 200));
+  for (int i = 1; i <= steps; ++i) {
+    const Point p{from.x + (to.x - from.x) * i / steps + rng_.Range(-6, 6),
+                  from.y + (to.y - from.y) * i / steps + rng_.Range(-6, 6)};
+    w_.Move(i == steps && FreeToPress(g, to) ? to : p);
+    w_.Wait(rng_.Range(8, 60));
+  }
+  // The button comes up where it may be pressed, never on a button of the game or the menu.
+  Point end = to;
+  if (!FreeToPress(g, end)) {
+    end = {400, 300};
+    w_.Move(end);
+  }
+  if (rng_.Chance(70)) w_.Wait(rng_.Range(10, 400));
+  w_.Up();
+}
+
+void Generator::Scribble(const Game& g) {
+  Point p = PointIn(g, g.dragFrom);
+  w_.Move(p);
+  w_.Down();
+  const int moves = rng_.Range(20, 140);
+  for (int i = 0; i < moves; ++i) {
+    p = {std::clamp(p.x + rng_.Range(-40, 40), 0, 799),
+         std::clamp(p.y + rng_.Range(-40, 40), 0, 599)};
+    w_.Move(p);
+    w_.Wait(rng_.Range(8, 40));
+  }
+  if (!FreeToPress(g, p)) w_.Move({400, 300});
+  w_.Up();
+}
+
+void Generator::Resync(const Game& g) {
+  w_.Click(g.icon);
+  w_.Wait(kMenuAwakeMs);
+  w_.Click(g.icon);
+  w_.Wait(kBeforeMenuWakesMs);
+}
+
+void Generator::Leave(const Game& g, bool byStop, bool heldKeyGuard) {
+  holds_.clear();
+  w_.ReleaseAll();
+  if (g.silenceFirst) {
+    // The first click of the resync silences a sound that still plays; a key silences the
+    // cheer or a solo that the second click started. Both stay within the menu's sleep.
+    w_.Click(g.icon);
+    w_.Wait(kMenuAwakeMs);
+    w_.Click(g.icon);
+    w_.Wait(150);
+    w_.Key("A");
+    w_.Wait(150);
+  } else {
+    Resync(g);
+  }
+  // Now and then the mouse button is down while Escape is pressed, and comes up later, maybe
+  // over the menu.
+  const bool pressed = !byStop && rng_.Chance(15);
+  if (pressed) {
+    w_.Move(Jitter({0, 0, 800, 600}));
+    w_.Down();
+  }
+  if (byStop) {
+    w_.Click(g.stop.Centre());
+  } else if (g.escapeThroughHeldKey && heldKeyGuard) {
+    w_.KeyDown("A");
+    PressEscape();
+    w_.KeyUp("A");
+  } else {
+    PressEscape();
+  }
+  if (pressed) {
+    w_.Wait(rng_.Range(100, 1500));
+    w_.Up();
+  }
+}
+
+void Generator::PressEscape() {
+  if (rng_.Chance(75)) {
+    w_.Key("Escape");
+    return;
+  }
+  // Held on, so the keyboard repeats it after the game has gone.
+  w_.KeyDown("Escape");
+  w_.Wait(rng_.Range(300, 700));
+  for (int i = rng_.Range(0, 30); i > 0; --i) {
+    w_.KeyDown("Escape");
+    w_.Wait(33);
+  }
+  w_.KeyUp("Escape");
+}
+
+void Generator::LeaveAndReturn(const Game& g, bool byStop) {
+  Leave(g, byStop);
+  w_.Wait(1500);
+  Resync(g);
+}
+
+void Generator::LaunchByKey(const Game& g) {
+  w_.Move(g.icon);
+  w_.Wait(rng_.Range(50, 400));
+  if (rng_.Chance(60)) {
+    w_.Key("Enter");
+  } else {
+    HoldKey("Enter");
+  }
+  w_.Wait(rng_.Range(300, 1000));
+}
+
+void Generator::DialogSession(const Game& g, bool fromKey) {
+  if (!g.hasDialog) return;
+  const DialogShape& d = g.dialog;
+  if (!g.dialogOpeners.empty()) {
+    w_.DblClick(
+        Jitter(g.dialogOpeners[rng_.Range(0, static_cast<int>(g.dialogOpeners.size()) - 1)]));
+  } else if (fromKey || !g.hasOptions || rng_.Chance(50)) {
+    if (rng_.Chance(70)) {
+      w_.Key("F1");
+    } else {
+      // Held: the key comes up over the dialog.
+      w_.KeyDown("F1");
+      w_.Wait(rng_.Range(50, 600));
+      w_.KeyUp("F1");
+    }
+  } else {
+    Resync(g);
+    w_.Click(Jitter(g.options));
+  }
+  w_.Wait(rng_.Range(200, 800));
+  static const char* const kDialogKeys[] = {"Tab",  "Tab",   "Left",  "Right", "Up",
+                                            "Down", "Space", "Space", "Enter"};
+  const int steps = rng_.Range(1, 10);
+  for (int i = 0; i < steps; ++i) {
+    const int kind = rng_.Range(0, 99);
+    if (kind < 45) {
+      w_.Click(Jitter(d.controls[rng_.Range(0, static_cast<int>(d.controls.size()) - 1)]));
+    } else if (kind < 50) {
+      // Pressed on a control, slid off the dialog, let go outside it.
+      w_.Move(Jitter(d.controls[rng_.Range(0, static_cast<int>(d.controls.size()) - 1)]));
+      w_.Down();
+      w_.Wait(rng_.Range(50, 400));
+      const Point outside{rng_.Range(0, d.whole.x - 1), rng_.Range(0, 599)};
+      w_.Move(outside);
+      w_.Wait(rng_.Range(20, 300));
+      w_.Up();
+    } else if (kind < 65) {
+      w_.Click(Jitter(d.whole));
+    } else if (kind < 95) {
+      TapKey(kDialogKeys[rng_.Range(0, 8)]);
+    } else {
+      TapKey(std::string(1, static_cast<char>('A' + rng_.Range(0, 25))));
+    }
+    w_.Wait(rng_.Range(100, 1200));
+  }
+  const int close = rng_.Range(0, 99);
+  if (close < 45) {
+    w_.Click(Jitter(d.ok));
+  } else if (close < 80) {
+    w_.Click(Jitter(d.cancel));
+  } else {
+    // Escape cancels the dialog, or, if it never opened, leaves the game.
+    LeaveAndReturn(g, false);
+  }
+  w_.Wait(rng_.Range(200, 800));
+}
+
+void Generator::Act(const Game& g, Action a) {
+  switch (a) {
+    case kTapKey:
+      TapKey(g.keys[rng_.Range(0, static_cast<int>(g.keys.size()) - 1)]);
+      break;
+    case kHoldKey:
+      HoldKey(g.keys[rng_.Range(0, static_cast<int>(g.keys.size()) - 1)]);
+      break;
+    case kAnyKey: {
+      const auto& names = AllKeyNames();
+      const std::string& name = names[rng_.Range(0, static_cast<int>(names.size()) - 2)];
+      if (name == "F1" && g.hasDialog && g.dialogOpeners.empty()) {
+        DialogSession(g, true);
+      } else if (rng_.Chance(15)) {
+        HoldKey(name);
+      } else {
+        TapKey(name);
+      }
+      break;
+    }
+    case kClick:
+      ClickAt(g, PointIn(g, g.clickAreas));
+      break;
+    case kPlace: {
+      w_.Click(PointIn(g, g.dragFrom));
+      const int moves = rng_.Range(0, 4);
+      for (int i = 0; i < moves; ++i) {
+        w_.Wait(rng_.Range(30, 300));
+        w_.Move(Jitter({0, 0, 800, 600}));
+      }
+      w_.Wait(rng_.Range(100, 1200));
+      w_.Click(PointIn(g, g.dragTo));
+      break;
+    }
+    case kDrag:
+      DragBetween(g, PointIn(g, g.dragFrom), PointIn(g, g.dragTo), rng_.Range(2, 16));
+      break;
+    case kScribble:
+      Scribble(g);
+      break;
+    case kDblClick:
+      if (!g.dialogOpeners.empty() && rng_.Chance(30)) {
+        DialogSession(g, false);
+      } else {
+        w_.DblClick(PointIn(g, g.dblClickAreas.empty() ? g.clickAreas : g.dblClickAreas));
+      }
+      break;
+    case kHover: {
+      const int moves = rng_.Range(1, 8);
+      for (int i = 0; i < moves; ++i) {
+        w_.Move(Jitter({0, 0, 800, 600}));
+        w_.Wait(rng_.Range(10, 120));
+      }
+      break;
+    }
+    case kRightClick:
+      w_.Move(PointIn(g, g.clickAreas));
+      w_.Down("right");
+      w_.Wait(rng_.Range(30, 300));
+      w_.Up();
+      break;
+    case kIdle:
+      w_.Wait(rng_.Range(2000, 12000));
+      break;
+    case kNext:
+      if (g.hasNext) {
+        Resync(g);
+        w_.Click(Jitter(g.next));
+      }
+      break;
+    case kOptions:
+      DialogSession(g, false);
+      break;
+    case kEscape:
+      LeaveAndReturn(g, false);
+      break;
+    case kStop:
+      LeaveAndReturn(g, true);
+      break;
+    case kResync:
+      Resync(g);
+      break;
+    case kActionCount:
+      break;
+  }
+}
+
+void Generator::PlayVisit(const Game& g, std::int64_t until) {
+  while (w_.Now() < until) {
+    ReleaseDueKeys();
+    const Action a = static_cast<Action>(rng_.Pick(g.weights));
+    // Buttons and menu clicks come with every held key let go first.
+    if (a >= kNext) {
+      for (const auto& [name, at] : holds_) w_.KeyUp(name);
+      holds_.clear();
+    }
+    // Children press the same thing again and again.
+    const int times = a <= kPlace && rng_.Chance(50) ? rng_.Range(2, 8) : 1;
+    for (int i = 0; i < times; ++i) {
+      if (i > 0) w_.Wait(rng_.Range(40, 200));
+      Act(g, a);
+    }
+    Pause();
+  }
+}
+
+Plan Generator::Make(std::uint32_t seed, int rounds, std::int64_t visitMs) {
+  Plan plan;
+  plan.seed = seed;
+  w_.Comment("soak seed " + std::to_string(seed) + ", " + std::to_string(rounds) +
+             " rounds of the eight games, " + std::to_string(visitMs) + " ms each");
+  w_.Wait(kMenuAwakeMs);
+  for (int round = 0; round < rounds; ++round) {
+    std::vector<int> order(kGames);
+    for (int i = 0; i < kGames; ++i) order[i] = i;
+    for (int i = kGames - 1; i > 0; --i) std::swap(order[i], order[rng_.Range(0, i)]);
+    for (int index : order) {
+      const Game& g = GameAt(index);
+      Visit visit;
+      visit.game = index;
+      visit.start = w_.Now();
+      w_.Comment(std::string("visit ") + g.form);
+      if (rng_.Chance(30)) LaunchByKey(g);
+      Resync(g);
+      PlayVisit(g, visit.start + visitMs);
+      // Leaves twice: the second time from a fresh start if the first one worked, or from
+      // whatever kept the first one back (a dialog, a sound).
+      if (g.hasDialog) {
+        w_.ReleaseAll();
+        holds_.clear();
+        w_.Click(g.dialog.cancel.Centre());
+        w_.Wait(300);
+      }
+      Leave(g, rng_.Chance(40));
+      w_.Wait(1500);
+      // A plain Escape the second time: whatever game is in front, that leaves it.
+      Leave(g, false, false);
+      w_.Wait(1500);
+      visit.end = w_.Now();
+      plan.longestVisit = std::max(plan.longestVisit, visit.end - visit.start);
+      plan.visits.push_back(visit);
+    }
+  }
+  w_.Wait(3000);
+  plan.script = w_.Text();
+  plan.length = w_.Now();
+  return plan;
+}
+
+}  // namespace
+
+Plan MakePlan(std::uint32_t seed, int rounds, std::int64_t visitMs) {
+  return Generator(seed).Make(seed, rounds, visitMs);
+}
+
+}  // namespace soak
