@@ -80,36 +80,26 @@ bool OnATree(const Sprite& s) {
   return s.vy == 0 && s.y >= 130 && s.y < 255;
 }
 
-TEST(CollectorModel, FruitHangsInTheThreeCrownsInTurn) {
-  struct Crown {
-    int xLo, xHi, yLo, yHi;
-  };
-  const Crown crowns[3] = {{5, 144, 205, 254}, {320, 499, 145, 234}, {580, 769, 130, 229}};
+TEST(CollectorModel, FruitHangsInTheThreeCrownsInTurnOverTheirWholeRange) {
+  const int crowns[3][4] = {{5, 144, 205, 254}, {320, 499, 145, 234}, {580, 769, 130, 229}};
   Game g;
   g.m.treeCounter = 0;
-  int seenX[3][2] = {{INT_MAX, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MIN}};
-  int seenY[3][2] = {{INT_MAX, INT_MIN}, {INT_MAX, INT_MIN}, {INT_MAX, INT_MIN}};
+  int seen[3][4] = {{INT_MAX, INT_MIN, INT_MAX, INT_MIN},
+                    {INT_MAX, INT_MIN, INT_MAX, INT_MIN},
+                    {INT_MAX, INT_MIN, INT_MAX, INT_MIN}};
   for (int n = 0; n < 9000; ++n) {
     const int tree = n % 3;
     ASSERT_EQ(g.m.treeCounter, tree);
     g.m.PlaceFallItem(0);
-    const Sprite& s = g.fruit(0);
-    ASSERT_EQ(s.x, static_cast<int>(s.x));
-    ASSERT_EQ(s.y, static_cast<int>(s.y));
-    ASSERT_GE(s.x, crowns[tree].xLo);
-    ASSERT_LE(s.x, crowns[tree].xHi);
-    ASSERT_GE(s.y, crowns[tree].yLo);
-    ASSERT_LE(s.y, crowns[tree].yHi);
-    seenX[tree][0] = std::min(seenX[tree][0], static_cast<int>(s.x));
-    seenX[tree][1] = std::max(seenX[tree][1], static_cast<int>(s.x));
-    seenY[tree][0] = std::min(seenY[tree][0], static_cast<int>(s.y));
-    seenY[tree][1] = std::max(seenY[tree][1], static_cast<int>(s.y));
+    const int x = static_cast<int>(g.fruit(0).x), y = static_cast<int>(g.fruit(0).y);
+    ASSERT_TRUE(x == g.fruit(0).x && y == g.fruit(0).y);  // whole pixels
+    seen[tree][0] = std::min(seen[tree][0], x);
+    seen[tree][1] = std::max(seen[tree][1], x);
+    seen[tree][2] = std::min(seen[tree][2], y);
+    seen[tree][3] = std::max(seen[tree][3], y);
   }
   for (int t = 0; t < 3; ++t) {
-    EXPECT_EQ(seenX[t][0], crowns[t].xLo) << t;
-    EXPECT_EQ(seenX[t][1], crowns[t].xHi) << t;
-    EXPECT_EQ(seenY[t][0], crowns[t].yLo) << t;
-    EXPECT_EQ(seenY[t][1], crowns[t].yHi) << t;
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(seen[t][k], crowns[t][k]) << t << " " << k;
   }
 }
 

@@ -37,6 +37,7 @@ std::vector<int> Matching(const TrainModel& m) {
 }
 
 TEST(TrainModel, EveryTrainChainsUniqueSymbolsAndOnlyTheNextWagonFits) {
+  std::set<std::pair<int, int>> orders;  // (slot, wagon) of the three-wagon trains
   for (std::int16_t wagons : {3, 5, 7}) {
     for (int seed = 0; seed < 200; ++seed) {
       SCOPED_TRACE(testing::Message() << wagons << " wagons, seed " << seed);
@@ -63,6 +64,7 @@ TEST(TrainModel, EveryTrainChainsUniqueSymbolsAndOnlyTheNextWagonFits) {
         if (occupant != -1) placed.insert(occupant);
       }
       EXPECT_EQ(placed.size(), static_cast<std::size_t>(wagons));
+      for (int k = 0; wagons == 3 && k < 3; ++k) orders.insert({k, m.slots[k].occupant});
 
       // Coupling in order: at each step exactly one grid wagon matches, the next one.
       for (std::int16_t next = 1; next <= wagons; ++next) {
@@ -79,18 +81,7 @@ TEST(TrainModel, EveryTrainChainsUniqueSymbolsAndOnlyTheNextWagonFits) {
       EXPECT_EQ(m.NextOccupiedSlot(-1), -1);
     }
   }
-}
-
-TEST(TrainModel, WagonsLandInEveryOrder) {
-  // Over many trains each wagon of a three-wagon train stands in each of the three slots.
-  std::set<std::pair<int, int>> seen;
-  for (int seed = 0; seed < 100; ++seed) {
-    GameUtil::Randomize(seed);
-    TrainModel m;
-    m.NewTrain(3);
-    for (int k = 0; k < 3; ++k) seen.insert({k, m.slots[k].occupant});
-  }
-  EXPECT_EQ(seen.size(), 9u);
+  EXPECT_EQ(orders.size(), 9u);  // each wagon stands in each slot in some train
 }
 
 TEST(TrainModel, PickSymbolProbesUpwardsAndWrapsAndWarnsWhenTheRangeIsUsedUp) {
@@ -163,15 +154,9 @@ TEST(TrainModel, SpaceGoesRoundTheOccupiedSlots) {
   }
 }
 
-TEST(TrainModel, TheGridAndItsStrictHitTest) {
+TEST(TrainModel, TheGridsStrictHitTest) {
   TrainModel m;
-  const std::pair<int, int> places[7] = {{20, 320}, {206, 320}, {392, 320}, {578, 320},
-                                         {20, 458}, {206, 458}, {392, 458}};
-  for (int k = 0; k < 7; ++k) {
-    EXPECT_EQ(m.slots[k].x, places[k].first) << k;
-    EXPECT_EQ(m.slots[k].y, places[k].second) << k;
-    m.slots[k].occupant = static_cast<std::int16_t>(k + 1);
-  }
+  for (int k = 0; k < 7; ++k) m.slots[k].occupant = static_cast<std::int16_t>(k + 1);
   struct Case {
     int x, y, expected;
   };
@@ -238,7 +223,7 @@ TEST(TrainModel, AMovementTargetsTheNearestWholePlace) {
   EXPECT_TRUE(move.Running(100.01));
 }
 
-TEST(DominoTrainOptions, LevelButtonsAndWagonCounts) {
+TEST(DominoTrainOptions, EveryWagonCountShowsALevelButton) {
   struct Case {
     int wagons, level;
   };
@@ -246,9 +231,6 @@ TEST(DominoTrainOptions, LevelButtonsAndWagonCounts) {
        {Case{3, 0}, Case{5, 1}, Case{7, 2}, Case{4, 1}, Case{0, 1}, Case{-3, 1}, Case{9, 1}}) {
     EXPECT_EQ(dominotrain::LevelOfWagonCount(c.wagons), c.level) << c.wagons;
   }
-  EXPECT_EQ(dominotrain::WagonCountOfLevel(0), 3);
-  EXPECT_EQ(dominotrain::WagonCountOfLevel(1), 5);
-  EXPECT_EQ(dominotrain::WagonCountOfLevel(2), 7);
 }
 
 }  // namespace

@@ -118,6 +118,19 @@ TEST(DotPictureFormat, NumbersOfEveryKey) {
       EXPECT_TRUE(result.playable);
     }
   }
+  // Values that are no number at all, for every numeric key at once.
+  const DotPicture before = Read("WIDTH=50\nHEIGHT=60\nANIM_TICKSPERFRAME=70\nANIM_LOOP=1\n");
+  for (const char* value : {"abc", "", "-", "+", ".", "e5", "x12", "inf", "nan", "\t"}) {
+    std::string text;
+    for (const char* key :
+         {"OFFSET_X", "OFFSET_Y", "WIDTH", "HEIGHT", "ANIM_NROFFRAMES", "ANIM_TICKSPERFRAME",
+          "ANIM_LOOP", "ANIM_MOVE_X", "ANIM_MOVE_Y", "DOTS"}) {
+      text += key + "="s + value + "\n";
+    }
+    DotPicture p = before;
+    ReadDotPicture(text + "1,2\n3,4\n", p);
+    EXPECT_EQ(Summary(p), Summary(before)) << value;
+  }
 }
 
 // Each number the game computes with has a generous range; a number beyond it leaves its field
@@ -138,14 +151,15 @@ TEST(DotPictureFormat, NumbersBeyondTheirRangeMakeThePictureUnplayable) {
     const char* key;
     double lo, hi;
   };
-  const Range ranges[] = {{"WIDTH", 0, 4096},
-                          {"HEIGHT", 0, 4096},
-                          {"ANIM_NROFFRAMES", 0, 1024},
-                          {"ANIM_TICKSPERFRAME", 0, 600000},
-                          {"ANIM_MOVE_X", -10000, 10000},
-                          {"ANIM_MOVE_Y", -10000, 10000},
-                          {"OFFSET_X", -10000, 10000},
-                          {"OFFSET_Y", -10000, 10000}};
+  using namespace dots::DotPictureLimits;
+  const Range ranges[] = {{"WIDTH", 0, kMaxSide},
+                          {"HEIGHT", 0, kMaxSide},
+                          {"ANIM_NROFFRAMES", 0, kMaxFrames},
+                          {"ANIM_TICKSPERFRAME", 0, kMaxFrameMs},
+                          {"ANIM_MOVE_X", -kMaxSpeed, kMaxSpeed},
+                          {"ANIM_MOVE_Y", -kMaxSpeed, kMaxSpeed},
+                          {"OFFSET_X", -kMaxOffset, kMaxOffset},
+                          {"OFFSET_Y", -kMaxOffset, kMaxOffset}};
   for (const Range& r : ranges) {
     for (const double value : {r.lo, r.hi, r.lo - 1, r.hi + 1, r.hi + 0.5, 1e300, -1e300}) {
       std::ostringstream text;
@@ -172,21 +186,6 @@ TEST(DotPictureFormat, NumbersBeyondTheirRangeMakeThePictureUnplayable) {
   for (const char* dot : {"32767.4,0", "0,-32768.5", "-32768,32767"}) {
     DotPicture p;
     EXPECT_TRUE(ReadDotPicture("DOTS=2\n1,1\n"s + dot + "\n", p).playable) << dot;
-  }
-}
-
-TEST(DotPictureFormat, WhatIsNoNumberLeavesEveryNumber) {
-  const DotPicture before = Read("WIDTH=50\nHEIGHT=60\nANIM_TICKSPERFRAME=70\nANIM_LOOP=1\n");
-  for (const char* value : {"abc", "", "-", "+", ".", "e5", "x12", "inf", "nan", "\t"}) {
-    std::string text;
-    for (const char* key :
-         {"OFFSET_X", "OFFSET_Y", "WIDTH", "HEIGHT", "ANIM_NROFFRAMES", "ANIM_TICKSPERFRAME",
-          "ANIM_LOOP", "ANIM_MOVE_X", "ANIM_MOVE_Y", "DOTS"}) {
-      text += key + "="s + value + "\n";
-    }
-    DotPicture p = before;
-    ReadDotPicture(text + "1,2\n3,4\n", p);
-    EXPECT_EQ(Summary(p), Summary(before)) << value;
   }
 }
 
@@ -225,7 +224,7 @@ TEST(DotPictureFormat, DotLists) {
   }
 }
 
-TEST(DotPictureFormat, KeysAreTakenAsTheyStandAndOtherLinesPassedOver) {
+TEST(DotPictureFormat, KeysAreTakenAsTheyStandAndSomeFieldsOutliveAReading) {
   DotPicture p;
   p.pictureWidth = 1;
   ReadDotPicture("WIDTH =5\n WIDTH=6\nwidth=7\nWidth=8\nNAME= fish \nNAME2=x\n", p);
@@ -241,10 +240,9 @@ TEST(DotPictureFormat, KeysAreTakenAsTheyStandAndOtherLinesPassedOver) {
   EXPECT_EQ(Summary(p), Summary(Read("NAME=ok")));
   // A byte-order mark in front of the first key is not part of it.
   EXPECT_EQ(Read("\xEF\xBB\xBFWIDTH=4\n").pictureWidth, 4);
-}
 
-TEST(DotPictureFormat, ReadingResetsSomeFieldsAndKeepsOthers) {
-  DotPicture p = Read(FishCrlf);
+  // Each reading starts from the reset state, but width, height, frame time and looping stay.
+  p = Read(FishCrlf);
   ReadDotPicture("NAME=car\nDOTS=2\n5,5\n6,6\n", p);
   EXPECT_EQ(Summary(p),
             "car at=0,0 image= mask= bg= size=300x200 frames=1*120 loop move=0,0 sound= dots: "

@@ -80,30 +80,6 @@ TEST(PaintArt, ColouringPagesArePureBlackAndWhiteWithManyClosedAreas) {
   }
 }
 
-TEST(PaintArt, AFillOfOneAreaStaysInsideIt) {
-  // The sun's face on the farm page: a closed white disc in the top left corner.
-  platform::Surface page = Load(BackgroundPath(0));
-  const std::int64_t before = platform::GetPixel(page, 86, 55);
-  ASSERT_EQ(before, platform::kWhite);
-  platform::FloodFill(page, 86, 55, platform::kWhite, platform::Rgb(255, 0, 0));
-  int red = 0;
-  int minX = 730, maxX = 0, minY = 500, maxY = 0;
-  for (int y = 0; y < 500; ++y) {
-    for (int x = 0; x < 730; ++x) {
-      if (platform::GetPixel(page, x, y) != platform::Rgb(255, 0, 0)) continue;
-      ++red;
-      minX = std::min(minX, x);
-      maxX = std::max(maxX, x);
-      minY = std::min(minY, y);
-      maxY = std::max(maxY, y);
-    }
-  }
-  EXPECT_GT(red, 500);
-  EXPECT_LT(maxX - minX, 90);
-  EXPECT_LT(maxY - minY, 90);
-  EXPECT_EQ(platform::GetPixel(page, 5, 5), platform::kWhite);  // the sky around it
-}
-
 TEST(PaintArt, SplashesAreWhiteWhereTheirMaskIsOpaque) {
   for (int k = 0; k < 4; ++k) {
     const platform::Surface picture = Load(SplashPath(k));

@@ -107,11 +107,7 @@ TEST(PaintLayout, TheChooserOffersEveryStartingColourAmongAtLeastFortyEight) {
   EXPECT_GE(colours.size(), 48u);
   EXPECT_EQ(colours.size() % kChooserColumns, 0u);
   EXPECT_EQ(std::set<platform::Colour>(colours.begin(), colours.end()).size(), colours.size());
-  const auto palette = StartingPalette();
-  EXPECT_EQ(palette[0], platform::Rgb(255, 255, 255));
-  EXPECT_EQ(palette[4], platform::Rgb(86, 146, 18));
-  EXPECT_EQ(palette[7], platform::Rgb(60, 148, 222));
-  for (platform::Colour c : palette)
+  for (platform::Colour c : StartingPalette())
     EXPECT_NE(std::find(colours.begin(), colours.end(), c), colours.end()) << std::hex << c;
 }
 

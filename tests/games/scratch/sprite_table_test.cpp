@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "games/scratch/scene_table.h"
 #include "scene_driver.h"
 
 namespace {
@@ -93,29 +92,6 @@ TEST(ScratchSprites, FindSpriteGivesTheLastEntryWithTheExactName) {
   EXPECT_EQ(scratch::FindSprite(table, "Ship"), 5);
   EXPECT_EQ(scratch::FindSprite(table, "ship"), -1);
   EXPECT_EQ(scratch::FindSprite(table, "Smoke"), -1);
-}
-
-TEST(ScratchSprites, TheLoaderFillsTheTableInOrderWithTheSceneTable) {
-  for (int index = 0; index < scratch::kSceneCount; ++index) {
-    scratch_test::SceneDriver d;
-    d.NewGame(index, 7);
-    const scratch::SceneSpec& spec = scratch::SceneTable()[index];
-    for (int i = 0; i < scratch::kSpriteSlots; ++i) {
-      const Sprite& s = d.scene.sprites()[i];
-      if (i >= static_cast<int>(spec.sprites.size())) {
-        EXPECT_NE(s.visible, GameUtil::True) << spec.folder << " entry " << i;
-        continue;
-      }
-      const scratch::SpriteSpec& want = spec.sprites[i];
-      EXPECT_EQ(s.name, want.name);
-      EXPECT_EQ(s.frameCount, want.frameCount) << want.name;
-      EXPECT_EQ(s.frameWidth, want.frameWidth) << want.name;
-      EXPECT_EQ(s.frameHeight, want.frameHeight) << want.name;
-      EXPECT_EQ(s.frame, want.startFrame) << want.name;
-      EXPECT_EQ(s.visible, want.shown ? GameUtil::True : GameUtil::False) << want.name;
-      EXPECT_EQ(s.reverse == GameUtil::True, want.reverse) << want.name;
-    }
-  }
 }
 
 }  // namespace

@@ -142,35 +142,6 @@ std::string Timeline::Script(long end) const {
   return script;
 }
 
-long TimeOfLine(const Result& r, const std::string& line, long from) {
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == line && TimeOf(r.timed[i]) >= from) return TimeOf(r.timed[i]);
-  }
-  return -1;
-}
-
-long CountFrom(const Result& r, const std::string& prefix, long from) {
-  long n = 0;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    n += r.trace[i].rfind(prefix, 0) == 0 && TimeOf(r.timed[i]) >= from;
-  }
-  return n;
-}
-
-bool PictureAt(const platform::Surface& shot, const platform::Surface& picture,
-               const platform::Surface& mask, int x, int y, int rows) {
-  if (rows < 0) rows = picture.height();
-  long opaque = 0, same = 0;
-  for (int py = 0; py < rows; ++py) {
-    for (int px = 0; px < picture.width(); ++px) {
-      if (platform::GetPixel(mask, px, py) != 0) continue;
-      ++opaque;
-      same += platform::GetPixel(shot, x + px, y + py) == platform::GetPixel(picture, px, py);
-    }
-  }
-  return opaque > 0 && same * 100 >= opaque * 95;
-}
-
 namespace {
 
 // Where the child stands to catch a fruit whose middle is cx, and how it gets there.
@@ -229,7 +200,7 @@ Catching PlanFiveCatches(Scenario& s, unsigned seed, int frameMs) {
   for (int run = 0; run < 12 && plan.catchTimes.size() < 5; ++run) {
     const Result r = s.Run(plan.steps.Script(until), seed, {}, "plan");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(TimeOfLine(r, "show MenuForm"), start);
+    EXPECT_EQ(FirstTime(r, "show MenuForm"), start);
     // The catches planned so far happen when they are due (the run goes on beyond them).
     std::size_t done = 0;
     for (const Event& e : ReadEvents(r)) done += e.sound == "catch" && e.t <= after + 2 * frameMs;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/surface.h"
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario::collector {
 
@@ -54,15 +54,6 @@ class Timeline {
   long start_;
   std::vector<std::pair<long, std::string>> steps_;
 };
-
-// The line time of a trace line (first match at or after `from`), or -1.
-long TimeOfLine(const Result& r, const std::string& line, long from = 0);
-long CountFrom(const Result& r, const std::string& prefix, long from);
-
-// A picture pair drawn at (x, y): at least 95% of the opaque pixels of its top `rows` rows
-// (all by default) are on the screenshot.
-bool PictureAt(const platform::Surface& shot, const platform::Surface& picture,
-               const platform::Surface& mask, int x, int y, int rows = -1);
 
 // Walks the child under the wanted fruit, one catch per run: each run shows the next wanted
 // fruit falling, and the steps that catch it are added for the next.

@@ -3,17 +3,16 @@
 // run with the same seed plays with that knowledge.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
 
 // Opens the game (shown at 10600); the train drives in from 10700 for 3.44 s.
-const std::string kOpen = "wait 600\nclick 250 150\n";
+const std::string kOpen = Open(Game::DominoTrain, 0);
 const std::string kArrive = "wait 3700\n";
 const std::string kSfx = "Sfx\\DominoTrain\\";
 const std::string kWrong = "sound 0 1 " + kSfx + "Wrong.wav";
@@ -24,7 +23,7 @@ const std::string kHornShort = "sound 1 1 " + kSfx + "TrainHornShort.wav";
 const std::string kMoveOut = "sound 1 1 " + kSfx + "TrainMoveOut.wav";
 const std::string kLooped = "sound 131081 1 " + kSfx + "TrainMovingLooped.wav";
 const std::string kSelect = "sound 1 1 " + kSfx + "Select.wav";
-const std::string kSilence = "sound 1 1 Sfx\\Silence.wav";
+const std::string kUnload = "unload DominoTrainForm";
 // Movements are timed by elapsed time, so longer frames change no place; they only make the
 // runs quicker. A movement's end is noticed within two frames.
 constexpr int kFrameMs = 20;
@@ -37,38 +36,22 @@ constexpr int kSlotY[7] = {320, 320, 320, 320, 458, 458, 458};
 constexpr int kRearX = 288;
 constexpr int kRearY = 182;
 
-std::string At(int x, int y) {
-  return std::to_string(x) + " " + std::to_string(y);
+// The symbol whose picture covers the 35 x 35 square at (x, y) of a shot exactly, or -1.
+int SymbolAt(const platform::Surface& shot, int x, int y) {
+  static const std::vector<platform::Surface> symbols = [] {
+    std::vector<platform::Surface> pictures;
+    for (int n = 0; n < 18; ++n) {
+      pictures.push_back(Picture(std::string("Gfx/DominoTrain/Symbol") + (n < 10 ? "0" : "") +
+                                 std::to_string(n) + ".bmp"));
+    }
+    return pictures;
+  }();
+  static const platform::Surface opaque(35, 35, 0);  // a mask that shows every pixel
+  for (int n = 0; n < 18; ++n) {
+    if (PictureAt(shot, symbols[n], opaque, x, y)) return n;
+  }
+  return -1;
 }
-
-class Symbols {
- public:
-  Symbols() {
-    for (int n = 0; n < 18; ++n) {
-      pictures_.push_back(Picture(std::string("Gfx/DominoTrain/Symbol") + (n < 10 ? "0" : "") +
-                                  std::to_string(n) + ".bmp"));
-    }
-  }
-  // The symbol whose picture covers the 35 x 35 square at (x, y) exactly, or -1.
-  int At(const platform::Surface& shot, int x, int y) const {
-    for (int n = 0; n < 18; ++n) {
-      if (SameRegion(Shifted(shot, x, y), pictures_[n], 0, 0, 35, 35)) return n;
-    }
-    return -1;
-  }
-
- private:
-  static platform::Surface Shifted(const platform::Surface& shot, int x, int y) {
-    platform::Surface s(35, 35, 0);
-    for (int yy = 0; yy < 35; ++yy) {
-      for (int xx = 0; xx < 35; ++xx) {
-        platform::SetPixel(s, xx, yy, platform::GetPixel(shot, x + xx, y + yy));
-      }
-    }
-    return s;
-  }
-  std::vector<platform::Surface> pictures_;
-};
 
 struct Layout {
   int wagons = 0;           // grid slots that hold a wagon
@@ -78,20 +61,17 @@ struct Layout {
 
 // Reads the grid and the standing train's rear symbol from a screenshot and follows the chain.
 Layout ReadLayout(const platform::Surface& shot) {
-  const Symbols symbols;
   Layout layout;
   int front[7], rear[7];
   for (int k = 0; k < 7; ++k) {
-    front[k] = symbols.At(shot, kSlotX[k] + 41, kSlotY[k] + 38);
-    rear[k] = symbols.At(shot, kSlotX[k] + 110, kSlotY[k] + 38);
+    front[k] = SymbolAt(shot, kSlotX[k] + 41, kSlotY[k] + 38);
+    rear[k] = SymbolAt(shot, kSlotX[k] + 110, kSlotY[k] + 38);
     layout.wagons += front[k] >= 0;
   }
-  int wanted = symbols.At(shot, kRearX, kRearY);
+  int wanted = SymbolAt(shot, kRearX, kRearY);
   while (wanted >= 0 && static_cast<int>(layout.slotOf.size()) < layout.wagons) {
     int found = -1;
-    for (int k = 0; k < 7; ++k) {
-      if (front[k] == wanted) found = k;
-    }
+    for (int k = 0; k < 7; ++k) found = front[k] == wanted ? k : found;
     if (found < 0) break;
     layout.slotOf.push_back(found);
     layout.rearOf.push_back(rear[found]);
@@ -100,35 +80,36 @@ Layout ReadLayout(const platform::Surface& shot) {
   return layout;
 }
 
-// The layout of the train that a script prefix ends with, standing.
-Layout LayoutAfter(Scenario& s, const std::string& prefix, unsigned seed) {
-  s.Run(prefix + "shot layout.png\nwait 10\n", seed, {}, "layout");
+// The layout of the train standing after the game opened (the run is named "layout").
+Layout LayoutAt(Scenario& s, unsigned seed, const fs::path& program = {}) {
+  s.Run(kOpen + kArrive + "shot layout.png\nwait 10\n", seed, program, "layout");
   return ReadLayout(s.Shot("layout.png", "layout"));
 }
 
-std::string Centre(int slot) {
-  return At(kSlotX[slot] + 93, kSlotY[slot] + 69);
+std::pair<int, int> Centre(int slot) {
+  return {kSlotX[slot] + 93, kSlotY[slot] + 69};
+}
+std::string ClickSlot(int slot) {
+  return Click(Centre(slot).first, Centre(slot).second, 30);
 }
 
-std::vector<long> TimesOf(const Result& r, const std::string& line) {
-  std::vector<long> times;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == line) times.push_back(TimeOf(r.timed[i]));
-  }
-  return times;
+// The wagon whose symbols are seen, carried centred on the pointer at (x, y).
+bool CarriedAt(const platform::Surface& shot, int x, int y) {
+  return SymbolAt(shot, x - 93 + 41, y - 69 + 38) >= 0;
 }
 
 TEST(DominoTrain, AWholeTrainByMouseLeavesAndANewOneComesThenTheGameFreesEverything) {
   Scenario s;
   s.SetExtraOptions(kFrames);
   const unsigned seed = 7;
-  const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
+  const Layout layout = LayoutAt(s, seed);
   ASSERT_EQ(layout.wagons, 3);
   ASSERT_EQ(layout.slotOf.size(), 3u) << "the chain of symbols could not be followed";
   std::string script = kOpen + kArrive;
   for (std::size_t i = 0; i < 3; ++i) {
     // Pick up by a click, the wagon follows the pointer, a click on the track drops it.
-    script += "click " + Centre(layout.slotOf[i]) + "\nwait 50\nmove 300 200\nwait 20\n";
+    script += Click(Centre(layout.slotOf[i]).first, Centre(layout.slotOf[i]).second, 50) +
+              "move 300 200\nwait 20\n";
     if (i == 0) script += "shot carried.png\n";
     script += "click 400 191\nwait 2300\nshot coupled" + std::to_string(i) + ".png\n";
   }
@@ -139,21 +120,17 @@ TEST(DominoTrain, AWholeTrainByMouseLeavesAndANewOneComesThenTheGameFreesEveryth
       "wait 50\nkey Escape\nwait 200\n" +
       kOpen + "wait 200\nclick 700 562\nwait 200\n";
   const Result r = s.Run(script, seed);
-
   EXPECT_EQ(Count(r.trace, kConnect), 3);
   EXPECT_EQ(Count(r.trace, kWrong), 0);
   EXPECT_EQ(Count(r.trace, kHornShort), 2);
-  // The wagon hangs centred on the pointer while it is carried.
-  const Symbols symbols;
-  EXPECT_GE(symbols.At(s.Shot("carried.png"), 300 - 93 + 41, 200 - 69 + 38), 0);
+  EXPECT_TRUE(CarriedAt(s.Shot("carried.png"), 300, 200));
   // After each pull the coupling point is back at 364: the new wagon's rear symbol stands where
   // the locomotive's stood, and its front one just behind the car before.
   for (int i = 0; i < 2; ++i) {
     const auto shot = s.Shot("coupled" + std::to_string(i) + ".png");
-    EXPECT_EQ(symbols.At(shot, kRearX, kRearY), layout.rearOf[i]) << i;
-    EXPECT_GE(symbols.At(shot, 364 - 186 + 41, kRearY), 0) << i;
+    EXPECT_EQ(SymbolAt(shot, kRearX, kRearY), layout.rearOf[i]) << i;
+    EXPECT_GE(SymbolAt(shot, 364 - 186 + 41, kRearY), 0) << i;
   }
-
   // The leave sequence, timed: out at 130 px/s, then the looping round at 300 px/s.
   const auto out = TimesOf(r, kMoveOut);
   const auto looped = TimesOf(r, kLooped);
@@ -161,23 +138,15 @@ TEST(DominoTrain, AWholeTrainByMouseLeavesAndANewOneComesThenTheGameFreesEveryth
   ASSERT_EQ(looped.size(), 1u);
   EXPECT_GE(looped[0] - out[0], 4231);
   EXPECT_LE(looped[0] - out[0], 4231 + 2 * kFrameMs);
-  long silence = 0;
-  for (long t : TimesOf(r, kSilence)) {
-    if (!silence && t > looped[0]) silence = t;
-  }
-  const int total = 212 + 3 * 186;
-  EXPECT_GE(silence - looped[0], (total + 850) * 1000 / 300);
-  EXPECT_LE(silence - looped[0], (total + 850) * 1000 / 300 + 2 * kFrameMs);
+  const long silence = FirstTime(r, "sound 1 1 Sfx\\Silence.wav", looped[0] + 1);
+  const int round = (212 + 3 * 186 + 850) * 1000 / 300;
+  EXPECT_GE(silence - looped[0], round);
+  EXPECT_LE(silence - looped[0], round + 2 * kFrameMs);
   EXPECT_EQ(Count(r.trace, kHornLong), 4);  // first, after the round, after Next, second visit
   EXPECT_EQ(ReadLayout(s.Shot("again.png")).slotOf.size(), 3u);
   EXPECT_EQ(Count(r.trace, "show DominoTrainOptions"), 1);
   EXPECT_EQ(Count(r.trace, "setting DominoTrain NrOfWagons 3"), 2);
-
-  // Every picture the game made is freed: the menu comes back to the same surface count.
-  const auto counts = SurfacesAtMenu(r);
-  ASSERT_EQ(counts.size(), 3u);
-  EXPECT_EQ(counts[1], counts[0]);
-  EXPECT_EQ(counts[2], counts[0]);
+  EXPECT_TRUE(NoSurfaceLeaked(r, 2));
 }
 
 // Presses Space until the wanted slot is selected, as the game searches: from the slot after the
@@ -194,24 +163,22 @@ std::string SpacesTo(int wanted, int& selected, const std::vector<bool>& occupie
   return keys;
 }
 
-bool White(const platform::Surface& shot, int x, int y) {
-  return platform::GetPixel(shot, x, y) == static_cast<std::int64_t>(platform::kWhite);
+bool White(const platform::Surface& shot, int slot) {
+  return platform::GetPixel(shot, kSlotX[slot] + 93, kSlotY[slot]) ==
+         static_cast<std::int64_t>(platform::kWhite);
 }
 
 TEST(DominoTrain, AWholeTrainByKeyboardAfterAWrongWagonThatStaysSelected) {
   Scenario s;
   s.SetExtraOptions(kFrames);
   const unsigned seed = 11;
-  const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
+  const Layout layout = LayoutAt(s, seed);
   ASSERT_EQ(layout.slotOf.size(), 3u);
-  std::vector<bool> occupied(7, false);
-  for (int k = 0; k < 3; ++k) occupied[k] = true;
-  int selected = -1, presses = 0;
+  std::vector<bool> occupied = {true, true, true, false, false, false, false};
   // A held Space selects once: slot 0.
+  int selected = 0, presses = 1;
   std::string script = kOpen + kArrive + "keydown Space\nwait 20\nkeydown Space\nkeydown Space\n" +
                        "keyup Space\nwait 20\nshot first.png\n";
-  selected = 0;
-  presses = 1;
   // A wrong wagon: Enter sends it back, and it stays selected.
   const int wrong = layout.slotOf[1];
   script += SpacesTo(wrong, selected, occupied, presses) + "key Enter\nwait 100\nshot wrong.png\n";
@@ -222,7 +189,6 @@ TEST(DominoTrain, AWholeTrainByKeyboardAfterAWrongWagonThatStaysSelected) {
     selected = -1;
   }
   const Result r = s.Run(script + "wait 500\n", seed);
-
   EXPECT_EQ(Count(r.trace, kSelect), presses);
   EXPECT_EQ(Count(r.trace, kWrong), 1);
   EXPECT_EQ(Count(r.trace, kSwisch), 1);
@@ -230,30 +196,45 @@ TEST(DominoTrain, AWholeTrainByKeyboardAfterAWrongWagonThatStaysSelected) {
   EXPECT_EQ(Count(r.trace, kMoveOut), 1);
   // The white frame: round slot 0 after the first Space, round the wrong wagon after Enter.
   const auto before = s.Shot("layout.png", "layout");
-  EXPECT_FALSE(White(before, kSlotX[0] + 93, kSlotY[0]));
-  EXPECT_TRUE(White(s.Shot("first.png"), kSlotX[0] + 93, kSlotY[0]));
+  EXPECT_FALSE(White(before, 0));
+  EXPECT_TRUE(White(s.Shot("first.png"), 0));
   const auto afterWrong = s.Shot("wrong.png");
-  EXPECT_TRUE(White(afterWrong, kSlotX[wrong] + 93, kSlotY[wrong]));
+  EXPECT_TRUE(White(afterWrong, wrong));
   EXPECT_TRUE(SameRegion(before, afterWrong, kSlotX[wrong] + 4, kSlotY[wrong] + 4, 178, 130));
 }
 
-TEST(DominoTrain, WrongAndOffTrackDropsGoBackWithTheirSounds) {
+// Clicked and dragged: a wrong wagon and right ones dropped off the track (the track is the
+// strict inside of (0, 100)-(800, 282)) or over the stop button go back with their sounds; a
+// tap still carries a wagon, keys leave it hanging, and a drag onto the track couples.
+TEST(DominoTrain, WrongAndOffTrackDropsGoBackAndWagonsCanBeDraggedOrTapped) {
   Scenario s;
   s.SetExtraOptions(kFrames);
   const unsigned seed = 5;
-  const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
+  const Layout layout = LayoutAt(s, seed);
   ASSERT_EQ(layout.slotOf.size(), 3u);
-  const std::string right = "click " + Centre(layout.slotOf[0]) + "\nwait 30\n";
-  const std::string wrong = "click " + Centre(layout.slotOf[2]) + "\nwait 30\n";
-  // The track is the strict inside of (0, 100)-(800, 282).
-  const Result r = s.Run(kOpen + kArrive + wrong + "click 400 191\nwait 600\n" + right +
-                             "click 400 282\nwait 600\n" + right + "click 400 100\nwait 600\n" +
-                             right + "click 0 191\nwait 600\nshot back.png\n" + right +
-                             "click 400 281\nwait 2300\nshot coupled.png\n",
-                         seed);
-  EXPECT_EQ(Count(r.trace, kWrong), 4);
-  EXPECT_EQ(Count(r.trace, kSwisch), 4);
-  EXPECT_EQ(Count(r.trace, kConnect), 1);
+  const std::string right = ClickSlot(layout.slotOf[0]);
+  const int second = layout.slotOf[1], third = layout.slotOf[2];
+  const std::pair<int, int> middle = {(Centre(third).first + 500) / 2,
+                                      (Centre(third).second + 150) / 2};
+  const std::string script =
+      kOpen + kArrive + ClickSlot(third) + "click 400 191\nwait 600\n" + right +
+      "click 400 282\nwait 600\n" + right + "click 400 100\nwait 600\n" + right +
+      "click 0 191\nwait 600\nshot back.png\n" + right + "click 400 281\nwait 2300\n" +
+      "shot coupled0.png\n" + Drag(Centre(third), {400, 191}, 2) + "wait 600\n" +
+      Drag(Centre(second), {700, 562}, 2) + "wait 600\n" + "move " +
+      At(Centre(second).first, Centre(second).second) +
+      "\ndown\nup\nwait 20\nmove 300 200\nwait 20\nkey Space\nkey Enter\nwait 20\n"
+      "shot tapped.png\nclick 400 191\nwait 2300\nshot coupled1.png\n" +
+      "move " + At(Centre(third).first, Centre(third).second) + "\ndown\nwait 20\nmove " +
+      At(middle.first, middle.second) +
+      "\nwait 20\nshot dragging.png\nmove 500 150\nwait 20\nup\nwait 1500\n";
+  const Result r = s.Run(script, seed);
+  EXPECT_EQ(Count(r.trace, kWrong), 6);
+  EXPECT_EQ(Count(r.trace, kSwisch), 6);
+  EXPECT_EQ(Count(r.trace, kConnect), 3);
+  EXPECT_EQ(Count(r.trace, kSelect), 0);
+  EXPECT_EQ(Count(r.trace, kMoveOut), 1);
+  EXPECT_EQ(Count(r.trace, kUnload), 0);
   // Each wrong sound is waited for, then the whoosh follows at once.
   for (std::size_t i = 0; i + 1 < r.trace.size(); ++i) {
     if (r.trace[i] == kWrong) {
@@ -261,114 +242,57 @@ TEST(DominoTrain, WrongAndOffTrackDropsGoBackWithTheirSounds) {
       EXPECT_EQ(TimeOf(r.timed[i + 1]), TimeOf(r.timed[i]));
     }
   }
+  // A drag's drop comes when its button comes up (the wrong sound is traced once it has played).
+  const auto wrong = TimesOf(r, kWrong);
+  ASSERT_EQ(wrong.size(), 6u);
+  EXPECT_EQ(wrong[5] - wrong[4], 60 + 20 + 600);
   // Every wagon stands in its place again, as before the drops.
   EXPECT_TRUE(SameRegion(s.Shot("layout.png", "layout"), s.Shot("back.png"), 0, 303, 800, 297));
-  const Symbols symbols;
-  EXPECT_EQ(symbols.At(s.Shot("coupled.png"), kRearX, kRearY), layout.rearOf[0]);
+  EXPECT_EQ(SymbolAt(s.Shot("coupled0.png"), kRearX, kRearY), layout.rearOf[0]);
+  EXPECT_TRUE(CarriedAt(s.Shot("tapped.png"), 300, 200));
+  EXPECT_EQ(SymbolAt(s.Shot("coupled1.png"), kRearX, kRearY), layout.rearOf[1]);
+  EXPECT_TRUE(CarriedAt(s.Shot("dragging.png"), middle.first, middle.second));
 }
 
-// Press on the wagon at `slot`, carry it in three steps of 20 ms to (x, y) and let go there.
-std::string Drag(int slot, int x, int y, const std::string& midShot = "") {
-  const int fx = kSlotX[slot] + 93, fy = kSlotY[slot] + 69;
-  std::string s = "move " + At(fx, fy) + "\ndown\nwait 20\n";
-  s += "move " + At((fx + x) / 2, (fy + y) / 2) + "\nwait 20\n";
-  if (!midShot.empty()) s += "shot " + midShot + "\n";
-  return s + "move " + At(x, y) + "\nwait 20\nup\n";
-}
-
-TEST(DominoTrain, WagonsCanBeDraggedAndATapStillCarriesTheWagon) {
-  Scenario s;
-  s.SetExtraOptions(kFrames);
-  const unsigned seed = 5;
-  const Layout layout = LayoutAfter(s, kOpen + kArrive, seed);
-  ASSERT_EQ(layout.slotOf.size(), 3u);
-  const std::string script =
-      kOpen + kArrive +
-      // A wrong wagon dragged onto the track goes back with its sounds.
-      Drag(layout.slotOf[2], 400, 191) + "wait 600\nshot wrong.png\n" +
-      // The right one let go over the stop button goes back too, and the game goes on.
-      Drag(layout.slotOf[0], 700, 562) + "wait 600\n" +
-      // A tap picks it up and it hangs on the pointer; keys leave it there; a click couples it.
-      "move " + Centre(layout.slotOf[0]) + "\ndown\nup\nwait 20\nmove 300 200\nwait 20\n" +
-      "key Space\nkey Enter\nwait 20\nshot tapped.png\nclick 400 191\nwait 2300\n" +
-      // The next one dragged onto the track couples and the train pulls forward.
-      Drag(layout.slotOf[1], 500, 150, "dragging.png") + "wait 2300\nshot coupled.png\n";
-  const Result r = s.Run(script, seed);
-  EXPECT_EQ(Count(r.trace, kWrong), 2);
-  EXPECT_EQ(Count(r.trace, kSwisch), 2);
-  EXPECT_EQ(Count(r.trace, kConnect), 2);
-  EXPECT_EQ(Count(r.trace, kHornShort), 2);
-  EXPECT_EQ(Count(r.trace, kSelect), 0);
-  EXPECT_EQ(Count(r.trace, "unload DominoTrainForm"), 0);
-  // Each drop came when its button came up (the wrong sound is traced once it has played).
-  const auto wrong = TimesOf(r, kWrong);
-  ASSERT_EQ(wrong.size(), 2u);
-  EXPECT_EQ(wrong[1] - wrong[0], 600 + 60);
-
-  const auto before = s.Shot("layout.png", "layout");
-  EXPECT_TRUE(SameRegion(before, s.Shot("wrong.png"), 0, 303, 800, 297));
-  const Symbols symbols;
-  // Tapped, the wagon hangs centred on the pointer; dragged, it follows the pointer.
-  EXPECT_GE(symbols.At(s.Shot("tapped.png"), 300 - 93 + 41, 200 - 69 + 38), 0);
-  const int midX = (kSlotX[layout.slotOf[1]] + 93 + 500) / 2;
-  const int midY = (kSlotY[layout.slotOf[1]] + 69 + 150) / 2;
-  EXPECT_GE(symbols.At(s.Shot("dragging.png"), midX - 93 + 41, midY - 69 + 38), 0);
-  EXPECT_EQ(symbols.At(s.Shot("coupled.png"), kRearX, kRearY), layout.rearOf[1]);
-}
-
+// Escape during the drive-in ends the game there; Next during the drive-in brings the new train
+// once this one has arrived, and the stop button during that drive-in ends the game; Escape
+// after Next in the same movement still ends it at once, without a new train.
 TEST(DominoTrain, EscapeOrStopDuringAMovementEndsTheGameThereAndNextWaitsForTheTrain) {
   Scenario s;
   s.SetExtraOptions(kFrames);
-  Result r = s.Run(kOpen + "wait 1500\nkey Escape\nwait 300\n");
-  long shown = TimesOf(r, "show DominoTrainForm").at(0);
-  ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
-  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1500), kFrameMs);
-  EXPECT_TRUE(Contains(r.trace, "setting DominoTrain NrOfWagons 3"));
-  EXPECT_TRUE(Contains(r.trace, "show MenuForm"));
-
-  // Next during the drive-in: the new train comes when this one has arrived; then the stop
-  // button during the new train's drive-in.
-  r = s.Run(kOpen + "wait 1000\nclick 762 500\nwait 4000\nclick 700 562\nwait 300\n", 0, {},
-            "next");
-  shown = TimesOf(r, "show DominoTrainForm").at(0);
+  const std::string back = "wait 700\n" + IconClick(Game::DominoTrain);
+  const Result r = s.Run(kOpen + "wait 1500\nkey Escape\n" + back +
+                         "wait 1000\nclick 762 500\nwait 4000\nclick 700 562\n" + back +
+                         "wait 1000\nkey Right\nwait 100\nkey Escape\nwait 4000\n");
+  const auto shown = TimesOf(r, "show DominoTrainForm");
+  const auto left = TimesOf(r, kUnload);
+  ASSERT_EQ(shown.size(), 3u);
+  ASSERT_EQ(left.size(), 3u);
+  const long after[3] = {1500, 5000, 1100};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_GE(left[i] - shown[i], after[i]) << i;
+    EXPECT_LE(left[i] - shown[i], after[i] + kFrameMs) << i;
+  }
   const auto horns = TimesOf(r, kHornLong);
-  ASSERT_EQ(horns.size(), 2u);
-  EXPECT_EQ(horns[0], shown + 100);
-  EXPECT_GE(horns[1] - horns[0], 3440 + 100);
-  EXPECT_LE(horns[1] - horns[0], 3440 + 100 + 2 * kFrameMs);
-  ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
-  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 5000), kFrameMs);
-
-  // Escape after Next in the same movement still ends the game at once, without a new train.
-  r = s.Run(kOpen + "wait 1000\nkey Right\nwait 100\nkey Escape\nwait 4000\n", 0, {}, "both");
-  shown = TimesOf(r, "show DominoTrainForm").at(0);
-  ASSERT_EQ(TimesOf(r, "unload DominoTrainForm").size(), 1u);
-  EXPECT_LE(TimesOf(r, "unload DominoTrainForm")[0] - (shown + 1100), kFrameMs);
-  EXPECT_EQ(Count(r.trace, kHornLong), 1);
-}
-
-// The dialog lies centred: (180, 185), 440 x 230.
-const std::string kEasy = "click 272 270\nwait 20\n";
-const std::string kHard = "click 528 270\nwait 20\n";
-const std::string kOk = "click 335 375\nwait 50\n";
-const std::string kCancel = "click 465 375\nwait 50\n";
-bool Selected(const platform::Surface& shot, int option) {
-  // A selected option button has an orange frame round it.
-  return platform::GetPixel(shot, 180 + 44 + 128 * option - 3, 270) ==
-         static_cast<std::int64_t>(platform::Rgb(255, 150, 0));
+  ASSERT_EQ(horns.size(), 4u);
+  EXPECT_EQ(horns[1], shown[1] + 100);
+  EXPECT_GE(horns[2] - horns[1], 3440 + 100);
+  EXPECT_LE(horns[2] - horns[1], 3440 + 100 + 2 * kFrameMs);
+  EXPECT_GT(horns[3], shown[2]);  // the third visit's only horn
+  EXPECT_EQ(Count(r.trace, "setting DominoTrain NrOfWagons 3"), 3);
 }
 
 TEST(DominoTrain, TheLevelChangesTheTrainAtOnceIsStoredAndComesBackNextTime) {
   Scenario s;
   s.SetExtraOptions(kFrames);
+  const OptionsDialog& dialog = kShortDialog;
   Result r =
-      s.Run(kOpen + kArrive + "shot before.png\nkey F1\nwait 50\nshot dialog.png\n" + kOk +
-            "shot ok.png\nkey F1\nwait 50\n" + kHard + kCancel +
-            "shot cancel.png\nclick 760 562\nwait 50\n" + kHard + kOk + kArrive +
+      s.Run(kOpen + kArrive + "shot before.png\nkey F1\nwait 50\nshot dialog.png\n" + dialog.Ok() +
+            "shot ok.png\nkey F1\nwait 50\n" + dialog.Option(2) + dialog.Cancel() +
+            "shot cancel.png\nclick 760 562\nwait 50\n" + dialog.Option(2) + dialog.Ok() + kArrive +
             "shot seven.png\nclick 762 500\n" + kArrive + "shot next.png\nkey Escape\nwait 50\n");
   EXPECT_EQ(Count(r.trace, "show DominoTrainOptions"), 3);
-  EXPECT_TRUE(Selected(s.Shot("dialog.png"), 0));
-  EXPECT_FALSE(Selected(s.Shot("dialog.png"), 2));
+  EXPECT_EQ(dialog.Selected(s.Shot("dialog.png")), 0);
   // OK without a change and cancel after a change leave the train alone.
   const auto before = s.Shot("before.png");
   EXPECT_TRUE(SameRegion(before, s.Shot("ok.png"), 0, 0, 800, 600));
@@ -385,25 +309,16 @@ TEST(DominoTrain, TheLevelChangesTheTrainAtOnceIsStoredAndComesBackNextTime) {
                 "wait 50\nkey Escape\nwait 50\n",
             0, {}, "again");
   EXPECT_EQ(ReadLayout(s.Shot("again.png", "again")).wagons, 7);
-  EXPECT_TRUE(Selected(s.Shot("dialog.png", "again"), 2));
+  EXPECT_EQ(dialog.Selected(s.Shot("dialog.png", "again")), 2);
   EXPECT_TRUE(Contains(r.trace, "setting DominoTrain NrOfWagons 7"));
 }
 
 TEST(DominoTrain, AStoredLevelOtherThanThreeFiveOrSevenGivesThree) {
-  struct Case {
-    const char* stored;
-    int wagons;
-  };
-  for (const Case c : {Case{"5", 5}, Case{"4", 3}, Case{"7 wagons", 3}, Case{"", 3}}) {
-    SCOPED_TRACE(c.stored);
+  for (const auto& [stored, wagons] : {std::pair{"5", 5}, {"4", 3}, {"7 wagons", 3}}) {
     Scenario s;
     s.SetExtraOptions(kFrames);
-    s.SetExtraOptions(kFrames);
-    fs::create_directories(s.dir() / "config" / "Kidplay");
-    std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini")
-        << "[DominoTrain]\nNrOfWagons=" << c.stored << "\n";
-    s.Run(kOpen + kArrive + "shot level.png\nwait 10\n");
-    EXPECT_EQ(ReadLayout(s.Shot("level.png")).wagons, c.wagons);
+    WriteSettings(s, std::string("[DominoTrain]\nNrOfWagons=") + stored + "\n");
+    EXPECT_EQ(LayoutAt(s, 0).wagons, wagons) << stored;
   }
 }
 
@@ -412,20 +327,17 @@ TEST(DominoTrain, WithoutTheWagonPictureTheGameGoesOnWithDarkWagons) {
   s.SetExtraOptions(kFrames);
   const fs::path program = s.ProgramWithout("Gfx/DominoTrain/Wagon.bmp");
   const unsigned seed = 2;
-  Result r = s.Run(kOpen + kArrive + "shot layout.png\nwait 10\n", seed, program, "layout");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(Contains(r.trace,
-                       "box Error|DominoTrain:Failed to load image: "
-                       "Gfx\\DominoTrain\\Wagon.bmp"));
   // The symbols are still stamped on the cars, so the train can still be built.
-  const Layout layout = ReadLayout(s.Shot("layout.png", "layout"));
+  const Layout layout = LayoutAt(s, seed, program);
   ASSERT_EQ(layout.slotOf.size(), 3u);
-  r = s.Run(kOpen + kArrive + "click " + Centre(layout.slotOf[0]) +
-                "\nwait 30\nclick 400 191\nwait 2300\nkey Escape\nwait 50\n",
-            seed, program);
+  const Result r = s.Run(kOpen + kArrive + ClickSlot(layout.slotOf[0]) +
+                             "click 400 191\nwait 2300\nkey Escape\nwait 50\n",
+                         seed, program);
   EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(
+      Contains(r.trace, "box Error|DominoTrain:Failed to load image: Gfx\\DominoTrain\\Wagon.bmp"));
   EXPECT_EQ(Count(r.trace, kConnect), 1);
-  EXPECT_EQ(SurfacesAtMenu(r).back(), SurfacesAtMenu(r).front());
+  EXPECT_TRUE(NoSurfaceLeaked(r, 1));
 }
 
 }  // namespace

@@ -7,31 +7,25 @@
 #include <vector>
 
 #include "platform/wav.h"
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
 
 // Opens the game from the menu; it shows at 10600.
-const std::string kOpen = "wait 600\nclick 400 500\nwait 100\n";
+const std::string kOpen = Open(Game::MusicGame);
 const std::string kSelect = "sound 1 1 Sfx\\MusicGame\\Select.wav";
 const char* const kSamples[4] = {"drummer", "synth", "bass", "guitar"};
 const char* const kSolos[4] = {"drums", "synth", "bass", "guitar"};
 const char* const kPictures[4] = {"Drummer", "Synth", "Basist", "Guitar"};
 
-std::string Click(int x, int y) {
-  return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-std::string Wait(int ms) {
-  return "wait " + std::to_string(ms) + "\n";
-}
 // The centre of member i in the row below the stage.
 std::string ClickRow(int i) {
-  return Click(130 + 190 * i, 515);
+  return Click(130 + 190 * i, 515, 0);
 }
 // A held member dropped with its top-left corner at (x, y).
 std::string DropAt(int x, int y) {
-  return Click(x + 80, y + 80);
+  return Click(x + 80, y + 80, 0);
 }
 
 struct Media {
@@ -92,27 +86,14 @@ long LengthMs(const std::string& programPath) {
 // The first "close all" after `from`: where a loop found its sound at an end or a click or
 // key stopped it.
 long EndAfter(const Result& r, long from) {
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == "mci close all" && TimeOf(r.timed[i]) > from) return TimeOf(r.timed[i]);
-  }
-  return -1;
+  return FirstTime(r, "mci close all", from + 1);
 }
 
 // True when the screenshot shows frame `frame` of member i with its top-left corner at (x, y).
 bool ShowsMember(const platform::Surface& shot, int member, int x, int y, int frame = 0) {
   const std::string base = std::string("Gfx/MusicGame/") + kPictures[member];
-  const auto picture = Picture(base + ".bmp");
-  const auto mask = Picture(base + "Mask.bmp");
-  int opaque = 0, same = 0;
-  for (int py = 0; py < 160; ++py) {
-    for (int px = 0; px < 160; ++px) {
-      if (platform::GetPixel(mask, frame * 160 + px, py) != 0) continue;
-      ++opaque;
-      same += platform::GetPixel(shot, x + px, y + py) ==
-              platform::GetPixel(picture, frame * 160 + px, py);
-    }
-  }
-  return opaque > 1000 && same >= opaque * 98 / 100;
+  return PictureAt(shot, Picture(base + ".bmp"), Picture(base + "Mask.bmp"), x, y, 98, frame * 160,
+                   160, 160);
 }
 
 TEST(MusicGame, AFullBandByMouseBuildsOneSongThenPlaysItLitAndCheersAndStartsAgain) {
@@ -128,12 +109,12 @@ TEST(MusicGame, AFullBandByMouseBuildsOneSongThenPlaysItLitAndCheersAndStartsAga
     // The first solo plays to its end, the next two are cut short by a click; the fourth
     // member completes the band and the song starts.
     if (i == 0) script += Wait(7500);
-    if (i == 1 || i == 2) script += Wait(1000) + Click(700, 300) + Wait(100);
+    if (i == 1 || i == 2) script += Wait(1000) + Click(700, 300, 0) + Wait(100);
   }
   script += Wait(1000) + "shot lit.png\n" + Wait(45000) + "shot again.png\n";
   // The next round's first pick-up; then leave, come back and leave.
-  script += ClickRow(0) + Wait(2500) + "key Escape\n" + Wait(1000) + Click(400, 500) + Wait(300) +
-            "key Escape\n" + Wait(700);
+  script += ClickRow(0) + Wait(2500) + "key Escape\n" + Wait(1000) + Click(400, 500, 0) +
+            Wait(300) + "key Escape\n" + Wait(700);
   const Result r = s.Run(script, 11);
   ASSERT_EQ(r.status, 0);
   const std::vector<Media> media = Opened(r);
@@ -193,10 +174,7 @@ TEST(MusicGame, AFullBandByMouseBuildsOneSongThenPlaysItLitAndCheersAndStartsAga
 
   // Both visits ended at the menu with the same pictures alive.
   EXPECT_EQ(Count(r.trace, "unload MusicGameForm"), 2);
-  const std::vector<int> counts = SurfacesAtMenu(r);
-  ASSERT_EQ(counts.size(), 3u);
-  EXPECT_EQ(counts[1], counts[0]);
-  EXPECT_EQ(counts[2], counts[0]);
+  EXPECT_TRUE(NoSurfaceLeaked(r, 2));
 }
 
 TEST(MusicGame, TheKeysBuildAFullBandAndAKeyCutsTheSongButNotTheCheer) {
@@ -243,11 +221,7 @@ TEST(MusicGame, TheKeysBuildAFullBandAndAKeyCutsTheSongButNotTheCheer) {
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(ShowsMember(reset, i, 50 + 190 * i, 435)) << i;
   // The first Escape was refused (a sound played); the second left.
   ASSERT_EQ(Count(r.trace, "unload MusicGameForm"), 1);
-  long unloadAt = 0;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == "unload MusicGameForm") unloadAt = TimeOf(r.timed[i]);
-  }
-  EXPECT_GE(unloadAt, media[4].time + 1000 + 200);
+  EXPECT_GE(FirstTime(r, "unload MusicGameForm"), media[4].time + 1000 + 200);
 }
 
 TEST(MusicGame, ClicksDuringSoundsOnlySilenceThemAndAMemberDroppedOffTheStageGoesBack) {
@@ -263,9 +237,9 @@ TEST(MusicGame, ClicksDuringSoundsOnlySilenceThemAndAMemberDroppedOffTheStageGoe
       // Picked up again and dropped at x 65: on the stage, with its solo; a click during the
       // solo only stops it. A click on it on the stage plays the solo again; Escape and the stop
       // button are refused while it plays and accepted after.
-      ClickRow(1) + Wait(2500) + DropAt(65, 100) + Wait(500) + Click(700, 300) + Wait(100) +
-      Click(145, 180) + Wait(500) + "key Escape\n" + Wait(100) + Click(145, 180) + Wait(500) +
-      Click(763, 563) + Wait(100) + "shot stopped.png\n" + Click(763, 563) + Wait(500);
+      ClickRow(1) + Wait(2500) + DropAt(65, 100) + Wait(500) + Click(700, 300, 0) + Wait(100) +
+      Click(145, 180, 0) + Wait(500) + "key Escape\n" + Wait(100) + Click(145, 180, 0) + Wait(500) +
+      Click(763, 563, 0) + Wait(100) + "shot stopped.png\n" + Click(763, 563, 0) + Wait(500);
   const Result r = s.Run(script, 3);
   ASSERT_EQ(r.status, 0);
   const std::vector<Media> media = Opened(r);
@@ -285,12 +259,12 @@ TEST(MusicGame, ClicksDuringSoundsOnlySilenceThemAndAMemberDroppedOffTheStageGoe
 TEST(MusicGame, AMemberPlacedWithTheKeysStaysOnItsPlaceWhenTheMouseMovesAndAClickPutsItThere) {
   Scenario s;
   s.SetExtraOptions("--frame-ms 20");
-  const Result r =
-      s.Run(kOpen + "key Space\nkey Enter\n" + Wait(50) + "move 600 500\n" + Wait(50) +
-                "shot moved.png\n" + Click(600, 500) + Wait(300) + Click(700, 300) + Wait(100) +
-                // The next member taken with the keys finds place 0 used.
-                "key Space\nkey Enter\n" + Wait(50) + "shot next.png\n",
-            9);
+  const Result r = s.Run(kOpen + "key Space\nkey Enter\n" + Wait(50) + "move 600 500\n" + Wait(50) +
+                             "shot moved.png\n" + Click(600, 500, 0) + Wait(300) +
+                             Click(700, 300, 0) + Wait(100) +
+                             // The next member taken with the keys finds place 0 used.
+                             "key Space\nkey Enter\n" + Wait(50) + "shot next.png\n",
+                         9);
   ASSERT_EQ(r.status, 0);
   const std::vector<Media> media = Opened(r);
   ASSERT_EQ(media.size(), 1u);
@@ -302,19 +276,16 @@ TEST(MusicGame, AMemberPlacedWithTheKeysStaysOnItsPlaceWhenTheMouseMovesAndAClic
   EXPECT_TRUE(ShowsMember(next, 1, 305, 40));
 }
 
-// Press on the member in the row whose centre is at x = `from`, carry it in three steps of
+// Press on the member in the row whose centre is at x = `from`, carry it in two steps of
 // 20 ms and let go with its top-left corner at (x, y).
 std::string DragRow(int from, int x, int y) {
-  const int fy = 515, tx = x + 80, ty = y + 80;
-  auto at = [](int px, int py) { return std::to_string(px) + " " + std::to_string(py) + "\n"; };
-  return "move " + at(from, fy) + "down\n" + Wait(20) + "move " +
-         at((from + tx) / 2, (fy + ty) / 2) + Wait(20) + "move " + at(tx, ty) + Wait(20) + "up\n";
+  return Drag({from, 515}, {x + 80, y + 80}, 2);
 }
 
 TEST(MusicGame, MembersCanBeDraggedWhileTheirSampleSoundsAndATapStillCarries) {
   Scenario s;
   s.SetExtraOptions("--frame-ms 20");
-  const std::string silence = Wait(500) + Click(700, 300) + Wait(100);
+  const std::string silence = Wait(500) + Click(700, 300, 0) + Wait(100);
   const std::string script =
       kOpen +
       // The synth dragged onto the stage: its sample sounds from the press, and letting go puts

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scratch_scenario {
 
@@ -14,14 +14,13 @@ using scenario::Result;
 using scenario::Scenario;
 
 // The menu's Scratch icon, then a moment for the card to draw.
-inline const std::string kOpen = "wait 600\nclick 625 500\nwait 200\n";
+inline const std::string kOpen = scenario::Open(scenario::Game::Scratch, 200);
 
 // Settings as a grown-up left them at the last run (a real settings file).
 inline void Choose(Scenario& s, int size, int scene, int percent) {
-  const auto dir = s.dir() / "config" / "Kidplay";
-  std::filesystem::create_directories(dir);
-  std::ofstream(dir / "settings.ini")
-      << "[Scratch]\nSize=" << size << "\nScenario=" << scene << "\nPercent=" << percent << "\n";
+  scenario::WriteSettings(s, "[Scratch]\nSize=" + std::to_string(size) +
+                                 "\nScenario=" + std::to_string(scene) +
+                                 "\nPercent=" + std::to_string(percent) + "\n");
 }
 
 // A stroke with the button held through the given points.
@@ -42,18 +41,10 @@ inline std::vector<std::pair<int, int>> Row(int x, int y, int step, int count) {
 }
 
 inline std::string Spaces(int count, int waitMs) {
-  std::string script;
-  for (int i = 0; i < count; ++i) script += "key Space\nwait " + std::to_string(waitMs) + "\n";
-  return script;
+  return scenario::Keys("Space", count, waitMs);
 }
 
-// The time of the first trace line equal to `line`, or -1.
-inline long FirstTime(const Result& r, const std::string& line) {
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == line) return scenario::TimeOf(r.timed[i]);
-  }
-  return -1;
-}
+using scenario::FirstTime;
 
 // The scene sounds played, in order ("Space", "Ocean", ...).
 inline std::vector<std::string> SceneSounds(const Result& r) {
