@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -97,6 +98,13 @@ class FakeDesktop final : public DesktopWindows, public SharedMemory {
   }
 };
 
+using Xy = std::vector<std::pair<int, int>>;
+Xy Places(const std::vector<IconPlace>& icons) {
+  Xy out;
+  for (const IconPlace& p : icons) out.emplace_back(p.X, p.Y);
+  return out;
+}
+
 TEST(DesktopIcons, PlacesComeBackAfterTheDesktopRearrangedThem) {
   for (bool nt : {true, false}) {
     FakeDesktop desktop;
@@ -108,57 +116,42 @@ TEST(DesktopIcons, PlacesComeBackAfterTheDesktopRearrangedThem) {
     EXPECT_TRUE(desktop.commands.empty());     // saving moves nothing
     desktop.icons = {{5, 5}, {6, 6}, {7, 7}};  // the mode switch crowded them together
     places.RestoreDesktopIcons();
-    EXPECT_EQ(desktop.icons[0].X, 40);
-    EXPECT_EQ(desktop.icons[0].Y, 300);
-    EXPECT_EQ(desktop.icons[1].X, 120);
-    EXPECT_EQ(desktop.icons[2].X, 0);
+    EXPECT_EQ(Places(desktop.icons), (Xy{{40, 300}, {120, 10}, {0, 0}}));
     EXPECT_EQ(desktop.commands[0], "set 0 " + std::to_string(300 * 65536 + 40));
   }
 }
 
 TEST(DesktopIcons, AutomaticArrangementIsSuspendedOnlyWhenItWasOn) {
-  FakeDesktop on;
-  on.autoArrange = true;
-  on.icons = {{1, 2}};
-  DesktopIcons withArrange(on, on);
-  withArrange.SaveDesktopIcons();
-  EXPECT_FALSE(on.autoArrange);
-  withArrange.RestoreDesktopIcons();
-  EXPECT_TRUE(on.autoArrange);
-  EXPECT_EQ(on.commands.front(), "toggle");
-  EXPECT_EQ(on.commands.back(), "toggle");
-
-  FakeDesktop off;
-  off.icons = {{1, 2}};
-  DesktopIcons withoutArrange(off, off);
-  withoutArrange.SaveDesktopIcons();
-  withoutArrange.RestoreDesktopIcons();
-  EXPECT_FALSE(off.autoArrange);
-  for (const auto& c : off.commands) EXPECT_NE(c, "toggle");
+  for (const bool arranged : {true, false}) {
+    FakeDesktop desktop;
+    desktop.autoArrange = arranged;
+    desktop.icons = {{1, 2}};
+    DesktopIcons places(desktop, desktop);
+    places.SaveDesktopIcons();
+    EXPECT_FALSE(desktop.autoArrange);
+    places.RestoreDesktopIcons();
+    EXPECT_EQ(desktop.autoArrange, arranged);
+    EXPECT_EQ(std::count(desktop.commands.begin(), desktop.commands.end(), "toggle"),
+              arranged ? 2 : 0);
+    EXPECT_EQ(!desktop.commands.empty() && desktop.commands.front() == "toggle",
+              arranged);  // before any icon is placed
+  }
 }
 
 TEST(DesktopIcons, NoListOrNoIconsMeansNothingSavedAndNothingMoved) {
-  FakeDesktop empty;
-  DesktopIcons zero(empty, empty);
-  EXPECT_FALSE(zero.SaveDesktopIcons());
-  empty.icons = {{3, 3}};  // an icon that appeared later keeps its place
-  zero.RestoreDesktopIcons();
-  EXPECT_TRUE(empty.commands.empty());
-  EXPECT_EQ(empty.icons[0].X, 3);
-
-  FakeDesktop absent;
+  FakeDesktop empty, absent;
   absent.present = false;
-  DesktopIcons none(absent, absent);
-  EXPECT_FALSE(none.SaveDesktopIcons());
-  none.RestoreDesktopIcons();
-  EXPECT_TRUE(absent.commands.empty());
-
   NoDesktopWindows linuxDesktop;
   NoSharedMemory linuxMemory;
-  DesktopIcons onLinux(linuxDesktop, linuxMemory);
-  EXPECT_FALSE(onLinux.SaveDesktopIcons());
-  onLinux.RestoreDesktopIcons();
-  EXPECT_TRUE(onLinux.SavedPlaces().empty());
+  DesktopIcons zero(empty, empty), none(absent, absent), onLinux(linuxDesktop, linuxMemory);
+  for (DesktopIcons* places : {&zero, &none, &onLinux}) {
+    EXPECT_FALSE(places->SaveDesktopIcons());
+    empty.icons = absent.icons = {{3, 3}};  // an icon that appeared later keeps its place
+    places->RestoreDesktopIcons();
+    EXPECT_TRUE(places->SavedPlaces().empty());
+  }
+  EXPECT_TRUE(empty.commands.empty() && absent.commands.empty());
+  EXPECT_EQ(empty.icons[0].X, 3);
 }
 
 TEST(DesktopIcons, IconsAddedOrRemovedAfterTheSave) {
@@ -168,24 +161,21 @@ TEST(DesktopIcons, IconsAddedOrRemovedAfterTheSave) {
   places.SaveDesktopIcons();
   desktop.icons = {{1, 1}, {2, 2}, {99, 99}};
   places.RestoreDesktopIcons();
-  EXPECT_EQ(desktop.icons[2].X, 99);  // no saved place: left alone
-  EXPECT_EQ(desktop.icons[1].X, 20);
-
+  EXPECT_EQ(Places(desktop.icons), (Xy{{10, 10}, {20, 20}, {99, 99}}));  // 99: no place saved
   desktop.icons = {{1, 1}};
   desktop.commands.clear();
   places.RestoreDesktopIcons();
-  EXPECT_EQ(desktop.commands.size(), 1u);
-  EXPECT_EQ(desktop.icons[0].X, 10);
+  EXPECT_EQ(desktop.commands, std::vector<std::string>{"set 0 " + std::to_string(10 * 65536 + 10)});
 }
 
+// Y high, X low; a negative X would borrow from Y, a wide one spill into it.
 TEST(DesktopIcons, PlacesArePackedYHighXLowAndClampedToTheirHalves) {
-  EXPECT_EQ(DesktopIcons::PackPlace({40, 300}), 300 * 65536 + 40);
-  EXPECT_EQ(DesktopIcons::PackPlace({0, 0}), 0);
-  EXPECT_EQ(DesktopIcons::PackPlace({32767, 32767}), 32767 * 65536 + 32767);
-  // A negative X would borrow from Y; a wide one would spill into it.
-  EXPECT_EQ(DesktopIcons::PackPlace({-20, 300}), 300 * 65536);
-  EXPECT_EQ(DesktopIcons::PackPlace({70000, 5}), 5 * 65536 + 32767);
-  EXPECT_EQ(DesktopIcons::PackPlace({5, -1}), 5);
+  const std::pair<IconPlace, std::intptr_t> cases[] = {
+      {{40, 300}, 300 * 65536 + 40},           {{0, 0}, 0},
+      {{32767, 32767}, 32767 * 65536 + 32767}, {{-20, 300}, 300 * 65536},
+      {{70000, 5}, 5 * 65536 + 32767},         {{5, -1}, 5}};
+  for (const auto& [place, packed] : cases)
+    EXPECT_EQ(DesktopIcons::PackPlace(place), packed) << place.X << "," << place.Y;
 }
 
 }  // namespace

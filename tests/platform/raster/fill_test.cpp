@@ -27,20 +27,6 @@ TEST(Fill, FillPixelsWritesExactlyItsRunAtAnyLengthAndAlignment) {
   }
 }
 
-TEST(Fill, SurfacesAndBoxesFillWithTheirColour) {
-  Surface white(7, 5, 0x00FFFFFF);
-  EXPECT_EQ(test::CountPixels(white, 0x00FFFFFF), 35);
-  Surface zero(3, 3);
-  EXPECT_EQ(test::CountPixels(zero, 0), 9);
-  white.Fill(0x00102030);
-  EXPECT_EQ(test::CountPixels(white, 0x00102030), 35);
-  // A box clipped on both sides fills the rows' inner part only.
-  FillBox(white, -3, 1, 3, 2, Rgb(1, 2, 3));
-  EXPECT_EQ(test::CountPixels(white, ToPixel(Rgb(1, 2, 3))), 8);
-  EXPECT_EQ(GetPixel(white, 4, 1), FromPixel(0x00102030));
-  EXPECT_EQ(GetPixel(white, 0, 0), FromPixel(0x00102030));
-}
-
 // A version that has not moved promises an unchanged picture; every way of writing moves it.
 TEST(Fill, EveryWriteAndAssignmentMovesThePictureVersion) {
   Surface s(4, 4);

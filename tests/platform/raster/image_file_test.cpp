@@ -99,16 +99,11 @@ TEST_F(ImageFile, LoadsTrueColourAndPalettePictures) {
   }
 }
 
+// Random damage is the bmp fuzz target's; here every cut of good files.
 TEST_F(ImageFile, DamagedFilesGiveNothing) {
   EXPECT_FALSE(LoadBmp(File("missing.bmp")));
   EXPECT_FALSE(LoadBmp(File("")));  // the folder itself
   EXPECT_FALSE(LoadBmp(Write("bad.bmp", {})));
-  for (int round = 0; round < 50; ++round) {
-    Bytes junk(test::Any(rng_, 2, 3000));
-    for (auto& byte : junk) byte = static_cast<std::uint8_t>(rng_());
-    if (round % 2) junk[0] = 'B', junk[1] = 'M';
-    EXPECT_FALSE(LoadBmp(Write("bad.bmp", junk))) << "round " << round;
-  }
   // Every shortened copy of good files, cut in the header, the palette or the pixels.
   for (const Bytes& whole : {MakeBmp(test::RandomSurface(9, 4, rng_), 24, false),
                              MakeBmp(Surface(9, 4), 8, false, {0, 0xFFFFFF})}) {

@@ -1,12 +1,18 @@
+// Replay scripts and the command line: what they read, and how they refuse what they cannot.
 #include "platform/replay_script.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "platform/input.h"
 #include "platform/run_options.h"
 
 namespace platform {
 namespace {
+
+using namespace std::string_literals;
+using K = ScriptStep::Kind;
 
 TEST(ReplayScript, StepsLieOnTheTimelineThatWaitsBuild) {
   std::string error;
@@ -25,147 +31,145 @@ TEST(ReplayScript, StepsLieOnTheTimelineThatWaitsBuild) {
       "wait 40\n",
       &error);
   ASSERT_TRUE(script) << error;
-  ASSERT_EQ(script->steps.size(), 8u);
-  EXPECT_EQ(script->steps[0].kind, ScriptStep::Kind::Move);
-  EXPECT_EQ(script->steps[0].at, 0);
-  EXPECT_EQ(script->steps[0].x, 10);
-  EXPECT_EQ(script->steps[0].y, 20);
-  EXPECT_EQ(script->steps[1].kind, ScriptStep::Kind::Click);
-  EXPECT_EQ(script->steps[1].at, 500);
-  EXPECT_EQ(script->steps[2].button, Buttons::kRight);
-  EXPECT_EQ(script->steps[3].button, Buttons::kLeft);
-  EXPECT_EQ(script->steps[4].at, 750);
-  EXPECT_EQ(script->steps[4].key, Keys::kEscape);
-  EXPECT_EQ(script->steps[5].key, 'A');
-  EXPECT_EQ(script->steps[6].key, '7');
-  EXPECT_EQ(script->steps[7].file, "menu.png");
-  EXPECT_EQ(script->steps[7].line, 11);
+  // Kind, time, place, button, key, file and line of each step.
+  using Step = std::tuple<K, std::int64_t, int, int, int, int, std::string, int>;
+  std::vector<Step> steps;
+  for (const ScriptStep& s : script->steps)
+    steps.emplace_back(s.kind, s.at, s.x, s.y, s.button, s.key, s.file, s.line);
+  EXPECT_EQ(steps, (std::vector<Step>{{K::Move, 0, 10, 20, 1, 0, "", 2},
+                                      {K::Click, 500, 799, 599, 1, 0, "", 4},
+                                      {K::Down, 500, 0, 0, Buttons::kRight, 0, "", 5},
+                                      {K::Up, 500, 0, 0, Buttons::kLeft, 0, "", 6},
+                                      {K::Key, 750, 0, 0, 1, Keys::kEscape, "", 8},
+                                      {K::KeyDown, 750, 0, 0, 1, 'A', "", 9},
+                                      {K::KeyUp, 750, 0, 0, 1, '7', "", 10},
+                                      {K::Shot, 750, 0, 0, 1, 0, "menu.png", 11}}));
   EXPECT_EQ(script->endAt, 790);
-}
-
-TEST(ReplayScript, MalformedLinesAreRefusedWithTheirNumber) {
-  const char* bad[] = {
-      "wait\n",       "wait -5\n",    "wait 1.5\n",    "move 10\n",
-      "move 800 0\n", "click -1 5\n", "click 5 600\n", "down middle\n",
-      "key Pause\n",  "key\n",        "keydown a\n",   "shot\n",
-      "jump 1 2\n",   "move 1 2 3\n", "wait 5 5\n",    "dblclick 5\n",
-  };
-  for (const char* text : bad) {
-    std::string error;
-    const std::string script = std::string("wait 10\n") + text;
-    EXPECT_FALSE(ParseScript(script, &error)) << text;
-    EXPECT_EQ(error.rfind("line 2:", 0), 0u) << text << " -> " << error;
-  }
-}
-
-// A byte-order mark is no step; a screenshot's name is a plain file name, so nothing lands
-// outside the shots folder; an error echoes at most a short piece of what it could not read and
-// says what it expected.
-TEST(ReplayScript, ToleratesABomAndRefusesShotPathsAndLongWordsCleanly) {
-  std::string error;
-  auto script = ParseScript("\xEF\xBB\xBFwait 10\nshot a.png\n", &error);
+  // A byte-order mark is no step.
+  script = ParseScript("\xEF\xBB\xBFwait 10\nshot a.png\n", &error);
   ASSERT_TRUE(script) << error;
   EXPECT_EQ(script->steps.size(), 1u);
-
-  using namespace std::string_literals;
-  for (const std::string& name : {"../x.png"s, "sub/x.png"s, "/tmp/x.png"s, "a\\b.png"s, "."s,
-                                  ".."s, "x\0y.png"s, "x\x01.png"s, std::string(300, 'a')}) {
-    EXPECT_FALSE(ParseScript("shot " + name + "\n", &error)) << name;
-    EXPECT_NE(error.find("plain file name"), std::string::npos) << error;
-  }
-  for (const char* name : {"a.png", "menu-1_b.png", "...png"}) {
-    EXPECT_TRUE(ParseScript("shot "s + name + "\n", &error)) << name << ": " << error;
-  }
-
-  const std::string huge(10 << 20, 'z');
-  for (const std::string& line : {huge, "key " + huge, "shot " + huge}) {
-    EXPECT_FALSE(ParseScript(line + "\n", &error));
-    EXPECT_LT(error.size(), 120u);
-    EXPECT_NE(error.find("zzz..."), std::string::npos) << error;
-  }
-  EXPECT_FALSE(ParseScript("wait 86400001\n", &error));
-  EXPECT_NE(error.find("86400000"), std::string::npos) << error;
-  EXPECT_TRUE(ParseScript("wait 86400000\n", &error)) << error;
 }
 
-TEST(ReplayScript, EveryKeyNameIsKnown) {
-  for (const char* name : {"Escape", "Enter", "Space", "Backspace", "Tab", "Left", "Right", "Up",
-                           "Down", "F1", "A", "Z", "0", "9"}) {
-    EXPECT_TRUE(KeyCodeFromName(name)) << name;
+// Each refused with the number of its line and a short reason; a screenshot's name is a plain
+// file name, so nothing lands outside the shots folder; an error echoes at most a short piece of
+// what it could not read and says what it expected.
+TEST(ReplayScript, MalformedLinesAreRefusedWithTheirNumberAndAShortReason) {
+  const std::string huge(10 << 20, 'z');
+  const std::pair<std::string, const char*> bad[] = {
+      {"wait", ""},
+      {"wait -5", ""},
+      {"wait 1.5", ""},
+      {"move 10", ""},
+      {"move 800 0", ""},
+      {"click -1 5", ""},
+      {"click 5 600", ""},
+      {"down middle", ""},
+      {"key Pause", ""},
+      {"key", ""},
+      {"keydown a", ""},
+      {"shot", ""},
+      {"jump 1 2", ""},
+      {"move 1 2 3", ""},
+      {"wait 5 5", ""},
+      {"dblclick 5", ""},
+      {"wait 86400001", "86400000"},
+      {huge, "zzz..."},
+      {"key " + huge, "zzz..."},
+      {"shot " + huge, "zzz..."},
+      {"shot ../x.png", "plain file name"},
+      {"shot sub/x.png", "plain file name"},
+      {"shot /tmp/x.png", "plain file name"},
+      {"shot a\\b.png", "plain file name"},
+      {"shot .", "plain file name"},
+      {"shot ..", "plain file name"},
+      {"shot x\0y.png"s, "plain file name"},
+      {"shot x\x01.png", "plain file name"},
+      {"shot " + std::string(300, 'a'), "plain file name"},
+  };
+  for (const auto& [line, says] : bad) {
+    SCOPED_TRACE(line.substr(0, 40));
+    std::string error;
+    EXPECT_FALSE(ParseScript("wait 10\n" + line + "\n", &error));
+    EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;
+    EXPECT_NE(error.find(says), std::string::npos) << error;
+    EXPECT_LT(error.size(), 120u);
   }
-  EXPECT_EQ(*KeyCodeFromName("F1"), Keys::kF1);
-  EXPECT_EQ(*KeyCodeFromName("Backspace"), Keys::kBackspace);
+  for (const char* good : {"shot a.png", "shot menu-1_b.png", "shot ...png", "wait 86400000"}) {
+    std::string error;
+    EXPECT_TRUE(ParseScript(good + "\n"s, &error)) << good << ": " << error;
+  }
+}
+
+TEST(ReplayScript, KeyNamesAndTheCharactersOfKeys) {
+  const std::pair<const char*, int> names[] = {{"Escape", Keys::kEscape},
+                                               {"Enter", Keys::kEnter},
+                                               {"Space", Keys::kSpace},
+                                               {"Backspace", Keys::kBackspace},
+                                               {"Tab", Keys::kTab},
+                                               {"Left", Keys::kLeft},
+                                               {"Right", Keys::kRight},
+                                               {"Up", Keys::kUp},
+                                               {"Down", Keys::kDown},
+                                               {"F1", Keys::kF1},
+                                               {"A", 'A'},
+                                               {"Z", 'Z'},
+                                               {"0", '0'},
+                                               {"9", '9'}};
+  for (const auto& [name, code] : names) EXPECT_EQ(KeyCodeFromName(name), code) << name;
   EXPECT_FALSE(KeyCodeFromName("escape"));
   EXPECT_FALSE(KeyCodeFromName("AB"));
+  const std::tuple<int, bool, int> characters[] = {
+      {Keys::kEnter, false, 13}, {Keys::kSpace, false, 32}, {'A', false, 'a'},
+      {'A', true, 'A'},          {Keys::kLeft, false, 0},   {Keys::kF1, false, 0}};
+  for (const auto& [key, shift, character] : characters)
+    EXPECT_EQ(KeyCharacter(key, shift).value_or(0), character) << key;
 }
 
-TEST(ReplayScript, KeysGiveTheirCharacters) {
-  EXPECT_EQ(KeyCharacter(Keys::kEnter, false), 13);
-  EXPECT_EQ(KeyCharacter(Keys::kSpace, false), 32);
-  EXPECT_EQ(KeyCharacter('A', false), 'a');
-  EXPECT_EQ(KeyCharacter('A', true), 'A');
-  EXPECT_FALSE(KeyCharacter(Keys::kLeft, false));
-  EXPECT_FALSE(KeyCharacter(Keys::kF1, false));
+std::optional<RunOptions> Parse(std::vector<const char*> args, std::string* error) {
+  args.insert(args.begin(), "kidplay");
+  return ParseRunOptions(static_cast<int>(args.size()), args.data(), error);
 }
 
-TEST(RunOptions, HeadlessRunsNeedAScriptAndNumbersAreChecked) {
+// Headless runs need a script; numbers are checked, and the seed reaches past the 32-bit clock's
+// wrap (2^31 ms); --help asks for nothing else.
+TEST(RunOptions, ReadsEveryOptionAndRefusesMistakesBriefly) {
   std::string error;
-  const char* ok[] = {"kidplay", "--headless", "--script", "s.txt", "--trace",    "-",
-                      "--shots", "out",        "--seed",   "42",    "--frame-ms", "16"};
-  auto o = ParseRunOptions(12, ok, &error);
+  auto o = Parse({"--headless", "--script", "s.txt", "--trace", "-", "--shots", "out", "--seed",
+                  "4294967295", "--frame-ms", "16"},
+                 &error);
   ASSERT_TRUE(o) << error;
-  EXPECT_TRUE(o->headless);
-  EXPECT_EQ(o->scriptFile, "s.txt");
-  EXPECT_EQ(o->traceFile, "-");
-  EXPECT_EQ(o->shotsDir, "out");
-  EXPECT_EQ(o->seed, 42u);
-  EXPECT_EQ(o->frameMs, 16);
-
-  EXPECT_FALSE(o->lock);
-
-  const char* windowed[] = {"kidplay", "--windowed", "--lock"};
-  o = ParseRunOptions(3, windowed, &error);
+  EXPECT_EQ(std::tuple(o->headless, o->scriptFile, o->traceFile, o->shotsDir, o->seed, o->frameMs,
+                       o->lock, o->windowed),
+            std::tuple(true, "s.txt"s, "-"s, "out"s, 4294967295u, 16, false, false));
+  o = Parse({"--windowed", "--lock"}, &error);
   ASSERT_TRUE(o) << error;
-  EXPECT_TRUE(o->windowed);
-  EXPECT_TRUE(o->lock);
-
-  const char* noScript[] = {"kidplay", "--headless"};
-  EXPECT_FALSE(ParseRunOptions(2, noScript, &error));
-  const char* scriptOnly[] = {"kidplay", "--script", "x"};
-  EXPECT_FALSE(ParseRunOptions(3, scriptOnly, &error));
-  const char* badFrame[] = {"kidplay", "--headless", "--script", "x", "--frame-ms", "0"};
-  EXPECT_FALSE(ParseRunOptions(6, badFrame, &error));
-  const char* badSeed[] = {"kidplay", "--headless", "--script", "x", "--seed", "-1"};
-  EXPECT_FALSE(ParseRunOptions(6, badSeed, &error));
-  const char* missing[] = {"kidplay", "--headless", "--script"};
-  EXPECT_FALSE(ParseRunOptions(3, missing, &error));
-  const char* unknown[] = {"kidplay", "--fullscreen"};
-  EXPECT_FALSE(ParseRunOptions(2, unknown, &error));
-  const std::string huge(10 << 20, 'x');
-  const char* hugeUnknown[] = {"kidplay", huge.c_str()};
-  EXPECT_FALSE(ParseRunOptions(2, hugeUnknown, &error));
-  EXPECT_LT(error.size(), 120u);
-}
-
-// The seed reaches past the 32-bit clock's wrap (2^31 ms); --help asks for nothing else.
-TEST(RunOptions, TheSeedCoversTheClocksWrapAndHelpStandsAlone) {
-  std::string error;
-  const char* wrap[] = {"kidplay", "--headless", "--script", "x", "--seed", "4294967295"};
-  auto o = ParseRunOptions(6, wrap, &error);
-  ASSERT_TRUE(o) << error;
-  EXPECT_EQ(o->seed, 4294967295u);
-  const char* beyond[] = {"kidplay", "--headless", "--script", "x", "--seed", "4294967296"};
-  EXPECT_FALSE(ParseRunOptions(6, beyond, &error));
-  EXPECT_NE(error.find("4294967295"), std::string::npos) << error;
-
+  EXPECT_TRUE(o->windowed && o->lock && !o->headless);
   for (const char* help : {"--help", "-h"}) {
-    const char* argv[] = {"kidplay", "--headless", help, "--bogus"};
-    o = ParseRunOptions(4, argv, &error);
+    o = Parse({"--headless", help, "--bogus"}, &error);
     ASSERT_TRUE(o) << help;
     EXPECT_TRUE(o->help);
   }
   EXPECT_NE(RunUsage().find("--headless --script FILE"), std::string::npos);
   EXPECT_NE(RunUsage().find("--lock"), std::string::npos);
+
+  const std::string huge(10 << 20, 'x');
+  const std::vector<const char*> refused[] = {
+      {"--headless"},
+      {"--script", "x"},
+      {"--headless", "--script", "x", "--frame-ms", "0"},
+      {"--headless", "--script", "x", "--seed", "-1"},
+      {"--headless", "--script", "x", "--seed", "4294967296"},
+      {"--headless", "--script"},
+      {"--fullscreen"},
+      {huge.c_str()}};
+  for (const auto& args : refused) {
+    EXPECT_FALSE(Parse(args, &error)) << std::string(args.back()).substr(0, 20);
+    EXPECT_LT(error.size(), 120u);
+  }
+  EXPECT_NE(error.find("x..."), std::string::npos) << error;  // the huge word cut short
+  Parse({"--headless", "--script", "x", "--seed", "4294967296"}, &error);
+  EXPECT_NE(error.find("4294967295"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <random>
 
 #include "platform/sound/sound_files.h"
 
@@ -215,9 +214,9 @@ TEST(ParseCursor, MalformedFilesGiveNothing) {
   for (const auto& [name, bytes] : cases) EXPECT_FALSE(ParseCursor(bytes)) << name;
 }
 
-TEST(ParseCursor, EveryTruncationAndRandomDamageIsSafe) {
+// Random damage is the cursor fuzz target's; here every cut of good files.
+TEST(ParseCursor, EveryTruncationIsRefused) {
   testing::internal::CaptureStderr();  // the PNG decoder reports each damaged file there
-  std::mt19937 rng(7);
   for (const Bytes& payload :
        {DibBytes(kThirtyTwo), DibBytes(kOneBit), Png(3, 2, kThirtyTwo.pixels)}) {
     const bool png = payload[0] == 0x89;
@@ -231,25 +230,6 @@ TEST(ParseCursor, EveryTruncationAndRandomDamageIsSafe) {
     for (std::size_t n = 0; n < payload.size() - (png ? 12 : 0); ++n) {
       EXPECT_FALSE(ParseCursor(CurBytes(Bytes(payload.begin(), payload.begin() + n), 1, 1))) << n;
     }
-    for (int i = 0; i < 500; ++i) {
-      Bytes b = good;
-      for (int k = 0; k < 3; ++k) b[rng() % b.size()] = static_cast<std::uint8_t>(rng());
-      if (auto c = ParseCursor(b)) {
-        EXPECT_EQ(c->argb.size(), static_cast<std::size_t>(c->width) * c->height);
-        EXPECT_LT(c->hotX, c->width);
-        EXPECT_LT(c->hotY, c->height);
-      }
-    }
-  }
-  for (int i = 0; i < 500; ++i) {
-    Bytes b(rng() % 300);
-    for (auto& x : b) x = static_cast<std::uint8_t>(rng());
-    if (i % 2 == 0 && b.size() >= 6) {  // a valid directory start reaches the entry checks
-      b[0] = b[1] = b[3] = b[5] = 0;
-      b[2] = 2;
-      b[4] = 1;
-    }
-    (void)ParseCursor(b);
   }
   testing::internal::GetCapturedStderr();
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "platform/sound/sound_files.h"
 
 namespace {
@@ -63,7 +61,8 @@ TEST(DecodeWav, ChunksBeforeTheDataAreSkippedWithTheirPadding) {
   EXPECT_EQ(clip->lengthMs, 10);
 }
 
-TEST(DecodeWav, DamagedTruncatedAndRandomFilesAreRefusedSafely) {
+// Random damage is the wav fuzz target's.
+TEST(DecodeWav, DamagedAndTruncatedFilesAreRefused) {
   const Bytes samples = Pcm16(800, [](std::size_t i) { return std::int16_t(i); });
   const Bytes good = MakeWav({}, samples);
   ASSERT_TRUE(DecodeWav(good));
@@ -94,16 +93,6 @@ TEST(DecodeWav, DamagedTruncatedAndRandomFilesAreRefusedSafely) {
   const Bytes stereo = MakeWav({1, 2, 22050, 16}, Bytes(400, 7));
   for (std::size_t n = 0; n < stereo.size(); ++n) {
     EXPECT_FALSE(DecodeWav(Bytes(stereo.begin(), stereo.begin() + n))) << "cut at " << n;
-  }
-  std::mt19937 rng(20240611);
-  const Bytes small = MakeWav({1, 1, 11025, 16}, Bytes(200, 3));
-  for (int i = 0; i < 2000; ++i) {
-    Bytes b = small;
-    b[rng() % 44] = static_cast<std::uint8_t>(rng());  // somewhere in the header
-    if (auto clip = DecodeWav(b)) {
-      EXPECT_FALSE(clip->samples.empty());
-      EXPECT_EQ(clip->samples.size() % 2, 0u);
-    }
   }
 }
 

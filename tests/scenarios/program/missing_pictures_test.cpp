@@ -24,6 +24,7 @@ TEST(MissingPictures, EachIsReportedOnceARunHoweverOftenItIsLoaded) {
     const char* missing;
     std::string play;  // loads the picture many times: menu showings, new rounds, dialogs
     std::string box;
+    std::string game;
   };
   std::string maze = "wait 600\n" + kMaze;
   for (int i = 0; i < 4; ++i) maze += "click 760 500\nwait 30\n";  // Next: a new maze
@@ -33,11 +34,11 @@ TEST(MissingPictures, EachIsReportedOnceARunHoweverOftenItIsLoaded) {
   dots += kBack + kDots + "key F1\nwait 50\nkey Escape\nwait 50\n" + kBack;
   const Case cases[] = {
       {"Gfx/Menu/Bg.bmp", "wait 600\n" + kMaze + kBack + kDots + kBack + kMaze + kBack,
-       "box Error|Menu:Failed to load image: Gfx\\Menu\\Bg.bmp"},
+       "box Error|Menu:Failed to load image: Gfx\\Menu\\Bg.bmp", "show MazeForm"},
       {"Gfx/Maze/MouseMenu.bmp", maze,
-       "box Error|Maze:Failed to load image: Gfx\\Maze\\MouseMenu.bmp"},
+       "box Error|Maze:Failed to load image: Gfx\\Maze\\MouseMenu.bmp", "show MazeForm"},
       {"Gfx/Buttons/DistanceEasy.bmp", dots,
-       "box Error|Dots:Failed to load image: Gfx\\Buttons\\DistanceEasy.bmp"},
+       "box Error|Dots:Failed to load image: Gfx\\Buttons\\DistanceEasy.bmp", "show DotsForm"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.missing);
@@ -50,6 +51,7 @@ TEST(MissingPictures, EachIsReportedOnceARunHoweverOftenItIsLoaded) {
       EXPECT_EQ(r.trace.back(), "quit");
       EXPECT_EQ(Count(r.trace, c.box), 1) << run;
       EXPECT_EQ(Boxes(r), 1) << run;
+      EXPECT_TRUE(Contains(r.trace, c.game)) << run;  // and the games still open
     }
   }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -11,12 +12,6 @@
 
 namespace scenario {
 namespace {
-
-int Lines(const std::string& text) {
-  int n = 0;
-  for (const char c : text) n += c == '\n';
-  return n;
-}
 
 TEST(SettingsFailures, AreToldOnceAndTheChoicesHoldForTheRun) {
   struct Case {
@@ -58,7 +53,7 @@ TEST(SettingsFailures, AreToldOnceAndTheChoicesHoldForTheRun) {
     EXPECT_TRUE(Contains(r.trace, "setting-failed Maze Skill 2"));
     for (const auto& line : r.trace) EXPECT_NE(line.rfind("setting ", 0), 0u) << line;
     EXPECT_EQ(Count(r.trace, "sound 1 1 Sfx\\Dots\\rubduck3.wav"), 1);
-    EXPECT_EQ(Lines(r.errors), 1) << r.errors;
+    EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1) << r.errors;
     EXPECT_EQ(r.errors.rfind("kidplay: settings: ", 0), 0u) << r.errors;
     EXPECT_NE(r.errors.find(c.says), std::string::npos) << r.errors;
   }
