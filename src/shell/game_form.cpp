@@ -56,8 +56,7 @@ Sprite GameForm::LoadButton(const std::string& name, double x, double y) {
 void GameForm::DrawPair(const Sprite& s) {
   const int x = static_cast<int>(GameUtil::RoundHalfEven(s.x));
   const int y = static_cast<int>(GameUtil::RoundHalfEven(s.y));
-  GameUtil::BitBlt(Image(), x, y, s.width, s.height, s.maskSurface, 0, 0, platform::Rop::And);
-  GameUtil::BitBlt(Image(), x, y, s.width, s.height, s.imageSurface, 0, 0, platform::Rop::Paint);
+  GameUtil::DrawMasked(Image(), x, y, s.width, s.height, s.imageSurface, s.maskSurface, 0, 0);
 }
 
 GameUtil::Point GameForm::CursorPos() const {

@@ -208,8 +208,7 @@ void MenuForm::DrawMenu() {
       const int dy = static_cast<int>(GameUtil::RoundHalfEven(20 * sineTable_[k]));
       const int x = static_cast<int>(letter.x);
       const int y = static_cast<int>(letter.y) + dy;
-      GameUtil::BitBlt(target, x, y, 110, 120, letter.maskSurface, 0, 0, Rop::And);
-      GameUtil::BitBlt(target, x, y, 110, 120, letter.imageSurface, 0, 0, Rop::Paint);
+      GameUtil::DrawMasked(target, x, y, 110, 120, letter.imageSurface, letter.maskSurface, 0, 0);
     }
   }
   GameUtil::DrawSprite(stopButton_, target);

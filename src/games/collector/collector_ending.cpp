@@ -25,12 +25,6 @@ int Round(double v) {
   return static_cast<int>(GameUtil::RoundHalfEven(v));
 }
 
-void DrawPicture(platform::Surface& target, int x, int y, int w, int h, std::int32_t image,
-                 std::int32_t mask, int sx) {
-  GameUtil::BitBlt(target, x, y, w, h, mask, sx, 0, Rop::And);
-  GameUtil::BitBlt(target, x, y, w, h, image, sx, 0, Rop::Paint);
-}
-
 }  // namespace
 
 void CollectorForm::PlayEnding(bool won) {
@@ -71,11 +65,11 @@ void CollectorForm::DrawFigureAt(const Sprite& figure, double dy, std::int32_t i
                                  std::int32_t mask, int frame) {
   const Sprite& pile = model_.sprites[kFruitPile];
   if (pile.visible == True) {
-    DrawPicture(Image(), Round(pile.x), Round(pile.y + dy), pile.width, pile.height,
-                pile.imageSurface, pile.maskSurface, 0);
+    GameUtil::DrawMasked(Image(), Round(pile.x), Round(pile.y + dy), pile.width, pile.height,
+                         pile.imageSurface, pile.maskSurface, 0, 0);
   }
-  DrawPicture(Image(), Round(figure.x), Round(figure.y + dy), figure.frameWidth, figure.frameHeight,
-              image, mask, frame * figure.frameWidth);
+  GameUtil::DrawMasked(Image(), Round(figure.x), Round(figure.y + dy), figure.frameWidth,
+                       figure.frameHeight, image, mask, frame * figure.frameWidth, 0);
 }
 
 void CollectorForm::DrawCelebration(std::int32_t elapsed) {
@@ -96,17 +90,17 @@ void CollectorForm::DrawCelebration(std::int32_t elapsed) {
     const double bounce = -14 * std::abs(std::sin(kPi * (elapsed / 300.0 + k / 5.0)));
     const int x = Round(cx + 100 * std::cos(angle) - kFruitSize / 2.0);
     const int y = Round(cy - 80 * std::sin(angle) + bounce - kFruitSize / 2.0);
-    DrawPicture(Image(), x, y, kFruitSize, kFruitSize, model_.fruitImages[kind],
-                model_.fruitMasks[kind], 0);
+    GameUtil::DrawMasked(Image(), x, y, kFruitSize, kFruitSize, model_.fruitImages[kind],
+                         model_.fruitMasks[kind], 0, 0);
   }
   static constexpr int kStars[6][2] = {{-165, -40}, {160, -60},  {-140, 90},
                                        {150, 80},   {-70, -150}, {80, -160}};
   const int size = star_.frameWidth;
   for (int k = 0; k < 6 && elapsed >= 200 * k; ++k) {
     const int frame = (elapsed / 90 + k) % star_.frameCount;
-    DrawPicture(Image(), Round(cx + kStars[k][0] - size / 2.0),
-                Round(cy + kStars[k][1] - size / 2.0), size, size, star_.imageSurface,
-                star_.maskSurface, frame * size);
+    GameUtil::DrawMasked(Image(), Round(cx + kStars[k][0] - size / 2.0),
+                         Round(cy + kStars[k][1] - size / 2.0), size, size, star_.imageSurface,
+                         star_.maskSurface, frame * size, 0);
   }
   DrawStatusRow();
   DrawButtons();

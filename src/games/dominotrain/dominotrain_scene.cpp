@@ -91,9 +91,8 @@ void DominoTrainForm::ReleaseCars() {
 }
 
 void DominoTrainForm::DrawCar(const Sprite& car, int x, int y, int frame) {
-  const int sx = frame * car.width;
-  GameUtil::BitBlt(Image(), x, y, car.width, car.height, car.maskSurface, sx, 0, Rop::And);
-  GameUtil::BitBlt(Image(), x, y, car.width, car.height, car.imageSurface, sx, 0, Rop::Paint);
+  GameUtil::DrawMasked(Image(), x, y, car.width, car.height, car.imageSurface, car.maskSurface,
+                       frame * car.width, 0);
 }
 
 void DominoTrainForm::DrawScene() {

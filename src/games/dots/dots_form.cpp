@@ -145,8 +145,7 @@ void DotsForm::DrawPicture() {
     const CompletionDraw at = CompletionPlace(completion_, picture_);
     const int w = picture_.pictureWidth;
     const int h = picture_.pictureHeight;
-    GameUtil::BitBlt(Image(), at.x, at.y, w, h, maskSurface_, at.frameLeft, 0, Rop::And);
-    GameUtil::BitBlt(Image(), at.x, at.y, w, h, pictureSurface_, at.frameLeft, 0, Rop::Paint);
+    GameUtil::DrawMasked(Image(), at.x, at.y, w, h, pictureSurface_, maskSurface_, at.frameLeft, 0);
   }
   DrawPair(stopButton_);
   DrawPair(optionsButton_);

@@ -142,8 +142,7 @@ void MazeForm::DrawCell(int cx, int cy, int px, int py, bool partial) {
     const Sprite& arrow = arrowSprites_[cell.pathDirection & 3];
     const int ax = Round(px + w / 2.0 - 20);
     const int ay = Round(py + h / 2.0 - 20);
-    GameUtil::BitBlt(Image(), ax, ay, 40, 40, arrow.maskSurface, 0, 0, Rop::And);
-    GameUtil::BitBlt(Image(), ax, ay, 40, 40, arrow.imageSurface, 0, 0, Rop::Paint);
+    GameUtil::DrawMasked(Image(), ax, ay, 40, 40, arrow.imageSurface, arrow.maskSurface, 0, 0);
   }
 }
 
@@ -152,9 +151,8 @@ void MazeForm::DrawCentred(const Sprite& sprite, int cellX, int cellY) {
   const double ch = model_.cellHeight;
   const int x = Round(cw * cellX + cw / 2 - sprite.width / 2.0);
   const int y = Round(ch * cellY + ch / 2 - sprite.height / 2.0);
-  GameUtil::BitBlt(Image(), x, y, sprite.width, sprite.height, sprite.maskSurface, 0, 0, Rop::And);
-  GameUtil::BitBlt(Image(), x, y, sprite.width, sprite.height, sprite.imageSurface, 0, 0,
-                   Rop::Paint);
+  GameUtil::DrawMasked(Image(), x, y, sprite.width, sprite.height, sprite.imageSurface,
+                       sprite.maskSurface, 0, 0);
 }
 
 void MazeForm::DrawTargetAndFigure() {
@@ -179,10 +177,8 @@ void MazeForm::DrawMaze() {
     const Sprite& e = endingSprite_;
     const int x = Round(e.x);
     const int y = Round(e.y);
-    GameUtil::BitBlt(Image(), x, y, e.frameWidth, e.frameHeight, e.maskSurface,
-                     e.frame * e.frameWidth, 0, Rop::And);
-    GameUtil::BitBlt(Image(), x, y, e.frameWidth, e.frameHeight, e.imageSurface,
-                     e.frame * e.frameWidth, 0, Rop::Paint);
+    GameUtil::DrawMasked(Image(), x, y, e.frameWidth, e.frameHeight, e.imageSurface, e.maskSurface,
+                         e.frame * e.frameWidth, 0);
   }
   Refresh();
 }

@@ -149,8 +149,8 @@ void PicturePuzzleForm::CelebrateDone() {
     while (x <= 600 && model_.puzzleDone) {
       const int y = static_cast<int>(GameUtil::RandomRange(static_cast<std::int16_t>(top),
                                                            static_cast<std::int16_t>(top + 5)));
-      GameUtil::BitBlt(Image(), x, y, kStarSize, kStarSize, star_.maskSurface, 0, 0, Rop::And);
-      GameUtil::BitBlt(Image(), x, y, kStarSize, kStarSize, star_.imageSurface, 0, 0, Rop::Paint);
+      GameUtil::DrawMasked(Image(), x, y, kStarSize, kStarSize, star_.imageSurface,
+                           star_.maskSurface, 0, 0);
       Refresh();
       x += 75 + static_cast<int>(GameUtil::FloorInt(GameUtil::Rnd() * 10.0)) + 1;
       WaitMs(350);

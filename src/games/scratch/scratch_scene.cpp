@@ -20,9 +20,8 @@ int Round(double v) {
 void CopyFrame(std::int32_t target, const Sprite& s) {
   const int x = Round(s.x);
   const int y = Round(s.y);
-  const int left = s.frame * s.frameWidth;
-  GameUtil::BitBlt(target, x, y, s.frameWidth, s.frameHeight, s.maskSurface, left, 0, Rop::And);
-  GameUtil::BitBlt(target, x, y, s.frameWidth, s.frameHeight, s.imageSurface, left, 0, Rop::Paint);
+  GameUtil::DrawMasked(target, x, y, s.frameWidth, s.frameHeight, s.imageSurface, s.maskSurface,
+                       s.frame * s.frameWidth, 0);
 }
 
 }  // namespace
