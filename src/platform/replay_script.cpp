@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/input.h"
+#include "platform/words.h"
 
 namespace platform {
 namespace {
@@ -12,18 +13,6 @@ constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
 // A wait longer than a day is a mistake, not a test.
 constexpr std::int64_t kMaxWaitMs = 24LL * 3600 * 1000;
-
-// A word from the script as an error message shows it: cut short, control characters as "?".
-std::string Echo(std::string_view word) {
-  constexpr std::size_t kMax = 40;
-  std::string out;
-  for (const char c : word.substr(0, kMax)) {
-    const auto byte = static_cast<unsigned char>(c);
-    out += byte < 0x20 || byte == 0x7F ? '?' : c;
-  }
-  if (word.size() > kMax) out += "...";
-  return out;
-}
 
 // A screenshot goes into the shots folder under a plain file name: no folder part, no "." or
 // "..", nothing a file name cannot hold.

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "platform/words.h"
+
 namespace platform {
 namespace {
 
@@ -14,18 +16,6 @@ bool ParseNumber(std::string_view text, T min, T max, T& out) {
     return false;
   out = value;
   return true;
-}
-
-// An unknown word as a message shows it: cut short, control characters as "?".
-std::string Echo(std::string_view word) {
-  constexpr std::size_t kMax = 40;
-  std::string out;
-  for (const char c : word.substr(0, kMax)) {
-    const auto byte = static_cast<unsigned char>(c);
-    out += byte < 0x20 || byte == 0x7F ? '?' : c;
-  }
-  if (word.size() > kMax) out += "...";
-  return out;
 }
 
 }  // namespace
