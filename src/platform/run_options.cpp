@@ -1,6 +1,5 @@
 #include "platform/run_options.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "platform/words.h"
@@ -10,11 +9,9 @@ namespace {
 
 template <typename T>
 bool ParseNumber(std::string_view text, T min, T max, T& out) {
-  T value{};
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
-    return false;
-  out = value;
+  const std::optional<T> value = WholeNumber<T>(text);
+  if (!value || *value < min || *value > max) return false;
+  out = *value;
   return true;
 }
 

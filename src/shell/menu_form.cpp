@@ -1,11 +1,11 @@
 #include "shell/menu_form.h"
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 
 #include "gameutil/numeric.h"
 #include "platform/input.h"
+#include "platform/words.h"
 #include "shell/game_form.h"
 #include "shell/hold_ring.h"
 
@@ -24,10 +24,7 @@ constexpr std::int32_t kStopHoldMs = 2000;
 
 // Lock=1 in section "Program"; any other value, or none, leaves the menu unlocked.
 bool LockSetting(platform::Runtime& runtime) {
-  const std::string text = runtime.GetSetting("Program", "Lock", "0");
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && value == 1;
+  return platform::WholeNumber<int>(runtime.GetSetting("Program", "Lock", "0")) == 1;
 }
 
 struct IconPlace {
