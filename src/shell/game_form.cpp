@@ -54,8 +54,8 @@ Sprite GameForm::LoadButton(const std::string& name, double x, double y) {
 }
 
 void GameForm::DrawPair(const Sprite& s) {
-  const int x = static_cast<int>(GameUtil::RoundHalfEven(s.x));
-  const int y = static_cast<int>(GameUtil::RoundHalfEven(s.y));
+  const int x = GameUtil::NearestInt(s.x);
+  const int y = GameUtil::NearestInt(s.y);
   GameUtil::DrawMasked(Image(), x, y, s.width, s.height, s.imageSurface, s.maskSurface, 0, 0);
 }
 

@@ -202,7 +202,7 @@ void MenuForm::DrawMenu() {
       const Sprite& letter = logoLetters_[i];
       if (letter.visible != True) continue;
       const int k = (360 * i / 6 + logoPhase_) % 360;
-      const int dy = static_cast<int>(GameUtil::RoundHalfEven(20 * sineTable_[k]));
+      const int dy = GameUtil::NearestInt(20 * sineTable_[k]);
       const int x = static_cast<int>(letter.x);
       const int y = static_cast<int>(letter.y) + dy;
       GameUtil::DrawMasked(target, x, y, 110, 120, letter.imageSurface, letter.maskSurface, 0, 0);

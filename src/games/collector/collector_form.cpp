@@ -18,10 +18,6 @@ namespace {
 
 constexpr const char* kFolder = "Gfx\\Collector\\";
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(v));
-}
-
 std::string Numbered(const char* name, int k, const char* suffix) {
   return std::string(kFolder) + name + std::to_string(k) + suffix;
 }
@@ -164,8 +160,8 @@ void CollectorForm::DrawButtons() {
 }
 
 void CollectorForm::StampFruit(const Sprite& fruit) {
-  const int x = Round(fruit.x);
-  const int y = Round(fruit.y);
+  const int x = GameUtil::NearestInt(fruit.x);
+  const int y = GameUtil::NearestInt(fruit.y);
   GameUtil::DrawMasked(backgroundSurface_, x, y, fruit.frameWidth, fruit.frameHeight,
                        fruit.imageSurface, fruit.maskSurface, 0, 0);
 }
