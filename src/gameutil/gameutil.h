@@ -63,6 +63,12 @@ void BitBlt(std::int32_t target, int x, int y, int w, int h, std::int32_t source
             platform::Rop rop);
 void StretchBlt(platform::Surface& target, int x, int y, int w, int h, std::int32_t source, int sx,
                 int sy, int sw, int sh, platform::Rop rop);
+// A transparent picture: the w x h block at (sx, sy) of the mask copied with AND, then the same
+// block of the picture with PAINT, both to (x, y).
+void DrawMasked(platform::Surface& target, int x, int y, int w, int h, std::int32_t image,
+                std::int32_t mask, int sx, int sy);
+void DrawMasked(std::int32_t target, int x, int y, int w, int h, std::int32_t image,
+                std::int32_t mask, int sx, int sy);
 
 // Errors.
 void SetErrorContext(const std::string& context);

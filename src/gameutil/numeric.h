@@ -21,6 +21,14 @@ inline std::int64_t RoundHalfEven(double v) {
   return SaturatingInt64(std::nearbyint(v));
 }
 
+// RoundHalfEven as an int, for places and sizes in pixels; saturates at the int range.
+inline int NearestInt(double v) {
+  const std::int64_t n = RoundHalfEven(v);
+  if (n > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (n < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(n);
+}
+
 // Floor, as Int() does (-0.5 -> -1).
 inline std::int64_t FloorInt(double v) {
   return SaturatingInt64(std::floor(v));

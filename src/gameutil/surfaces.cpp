@@ -132,4 +132,15 @@ void StretchBlt(platform::Surface& target, int x, int y, int w, int h, std::int3
   }
 }
 
+void DrawMasked(platform::Surface& target, int x, int y, int w, int h, std::int32_t image,
+                std::int32_t mask, int sx, int sy) {
+  BitBlt(target, x, y, w, h, mask, sx, sy, platform::Rop::And);
+  BitBlt(target, x, y, w, h, image, sx, sy, platform::Rop::Paint);
+}
+
+void DrawMasked(std::int32_t target, int x, int y, int w, int h, std::int32_t image,
+                std::int32_t mask, int sx, int sy) {
+  if (platform::Surface* dst = SurfaceOf(target)) DrawMasked(*dst, x, y, w, h, image, mask, sx, sy);
+}
+
 }  // namespace GameUtil

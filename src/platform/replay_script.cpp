@@ -1,9 +1,9 @@
 #include "platform/replay_script.h"
 
-#include <charconv>
 #include <sstream>
 
 #include "platform/input.h"
+#include "platform/words.h"
 
 namespace platform {
 namespace {
@@ -12,18 +12,6 @@ constexpr int kCanvasWidth = 800;
 constexpr int kCanvasHeight = 600;
 // A wait longer than a day is a mistake, not a test.
 constexpr std::int64_t kMaxWaitMs = 24LL * 3600 * 1000;
-
-// A word from the script as an error message shows it: cut short, control characters as "?".
-std::string Echo(std::string_view word) {
-  constexpr std::size_t kMax = 40;
-  std::string out;
-  for (const char c : word.substr(0, kMax)) {
-    const auto byte = static_cast<unsigned char>(c);
-    out += byte < 0x20 || byte == 0x7F ? '?' : c;
-  }
-  if (word.size() > kMax) out += "...";
-  return out;
-}
 
 // A screenshot goes into the shots folder under a plain file name: no folder part, no "." or
 // "..", nothing a file name cannot hold.
@@ -48,21 +36,14 @@ std::vector<std::string_view> Words(std::string_view line) {
   return words;
 }
 
-std::optional<std::int64_t> Number(std::string_view word) {
-  std::int64_t value = 0;
-  auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (ec != std::errc() || end != word.data() + word.size()) return std::nullopt;
-  return value;
-}
-
 // Parses one line into `step` (or a wait into `wait`); returns an error text or "".
 std::string ParseLine(const std::vector<std::string_view>& w, ScriptStep& step,
                       std::int64_t& wait) {
   const std::string_view verb = w[0];
   auto point = [&](std::size_t i) -> std::string {
     if (w.size() != i + 2) return "expected X Y";
-    auto x = Number(w[i]);
-    auto y = Number(w[i + 1]);
+    auto x = WholeNumber<std::int64_t>(w[i]);
+    auto y = WholeNumber<std::int64_t>(w[i + 1]);
     if (!x || !y) return "X and Y must be whole numbers";
     if (*x < 0 || *x >= kCanvasWidth || *y < 0 || *y >= kCanvasHeight)
       return "X Y must lie on the 800 x 600 canvas";
@@ -72,7 +53,7 @@ std::string ParseLine(const std::vector<std::string_view>& w, ScriptStep& step,
   };
   if (verb == "wait") {
     if (w.size() != 2) return "expected wait MS";
-    auto ms = Number(w[1]);
+    auto ms = WholeNumber<std::int64_t>(w[1]);
     if (!ms || *ms < 0 || *ms > kMaxWaitMs)
       return "MS must be a whole number from 0 to " + std::to_string(kMaxWaitMs);
     wait = *ms;

@@ -1,31 +1,18 @@
 #include "platform/run_options.h"
 
-#include <charconv>
 #include <string_view>
+
+#include "platform/words.h"
 
 namespace platform {
 namespace {
 
 template <typename T>
 bool ParseNumber(std::string_view text, T min, T max, T& out) {
-  T value{};
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < min || value > max)
-    return false;
-  out = value;
+  const std::optional<T> value = WholeNumber<T>(text);
+  if (!value || *value < min || *value > max) return false;
+  out = *value;
   return true;
-}
-
-// An unknown word as a message shows it: cut short, control characters as "?".
-std::string Echo(std::string_view word) {
-  constexpr std::size_t kMax = 40;
-  std::string out;
-  for (const char c : word.substr(0, kMax)) {
-    const auto byte = static_cast<unsigned char>(c);
-    out += byte < 0x20 || byte == 0x7F ? '?' : c;
-  }
-  if (word.size() > kMax) out += "...";
-  return out;
 }
 
 }  // namespace

@@ -6,20 +6,6 @@ namespace shell {
 
 namespace {
 
-ControlSet::Control Make(ControlSet::Kind kind, const std::string& name, int x, int y, int width,
-                         int height, int group = -1) {
-  ControlSet::Control c;
-  c.kind = kind;
-  c.name = name;
-  c.x = x;
-  c.y = y;
-  c.width = width;
-  c.height = height;
-  c.group = group;
-  c.inset = 0;
-  return c;
-}
-
 std::int32_t LoadPicture(const std::string& path) {
   return path.empty() ? 0 : GameUtil::GenerateDC(path);
 }
@@ -31,17 +17,18 @@ ControlSet::~ControlSet() {
 }
 
 int ControlSet::Add(Control c) {
+  c.inset = 0;  // a picture of the set is the whole face
   controls_.push_back(std::move(c));
   return static_cast<int>(controls_.size()) - 1;
 }
 
 int ControlSet::AddFrame(const std::string& name, int x, int y, int width, int height) {
-  return Add(Make(Kind::Frame, name, x, y, width, height));
+  return Add(MakeControl(Kind::Frame, name, x, y, width, height));
 }
 
 int ControlSet::AddButton(const std::string& name, int x, int y, int width, int height,
                           const std::string& picture, std::function<void()> onClick) {
-  Control c = Make(Kind::Button, name, x, y, width, height);
+  Control c = MakeControl(Kind::Button, name, x, y, width, height);
   c.picture = LoadPicture(picture);
   c.onClick = std::move(onClick);
   return Add(std::move(c));
@@ -49,7 +36,7 @@ int ControlSet::AddButton(const std::string& name, int x, int y, int width, int 
 
 int ControlSet::AddOption(const std::string& name, int group, int x, int y, int width, int height,
                           const std::string& picture, std::function<void()> onClick) {
-  Control c = Make(Kind::Option, name, x, y, width, height, group);
+  Control c = MakeControl(Kind::Option, name, x, y, width, height, group);
   c.picture = LoadPicture(picture);
   c.onClick = std::move(onClick);
   return Add(std::move(c));

@@ -33,8 +33,10 @@ void Bevel(platform::Surface& s, int x, int y, int w, int h, bool in) {
   }
 }
 
+}  // namespace
+
 Dialog::Control MakeControl(Dialog::Kind kind, const std::string& name, int x, int y, int width,
-                            int height, int group = -1) {
+                            int height, int group) {
   Dialog::Control c;
   c.kind = kind;
   c.name = name;
@@ -45,8 +47,6 @@ Dialog::Control MakeControl(Dialog::Kind kind, const std::string& name, int x, i
   c.group = group;
   return c;
 }
-
-}  // namespace
 
 Dialog::Dialog(platform::Runtime& runtime, std::string name, int width, int height)
     : Form(runtime, std::move(name), (800 - width) / 2, (600 - height) / 2, width, height) {

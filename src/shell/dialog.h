@@ -86,6 +86,10 @@ class Dialog : public platform::Form {
   bool keyLatch_ = false;
 };
 
+// A control of `kind` at (x, y), of `group` (-1: none), without a picture, not selected.
+Dialog::Control MakeControl(Dialog::Kind kind, const std::string& name, int x, int y, int width,
+                            int height, int group = -1);
+
 // Draws a control's face, edge, picture and selection as the dialogs show them (no focus mark);
 // `pressed` shows it pushed in while the pointer holds it.
 void DrawControlFace(platform::Surface& s, const Dialog::Control& c, bool pressed);

@@ -1,10 +1,10 @@
 #include "shell/game_form.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "gameutil/numeric.h"
 #include "platform/input.h"
+#include "platform/words.h"
 
 namespace shell {
 
@@ -54,10 +54,9 @@ Sprite GameForm::LoadButton(const std::string& name, double x, double y) {
 }
 
 void GameForm::DrawPair(const Sprite& s) {
-  const int x = static_cast<int>(GameUtil::RoundHalfEven(s.x));
-  const int y = static_cast<int>(GameUtil::RoundHalfEven(s.y));
-  GameUtil::BitBlt(Image(), x, y, s.width, s.height, s.maskSurface, 0, 0, platform::Rop::And);
-  GameUtil::BitBlt(Image(), x, y, s.width, s.height, s.imageSurface, 0, 0, platform::Rop::Paint);
+  const int x = GameUtil::NearestInt(s.x);
+  const int y = GameUtil::NearestInt(s.y);
+  GameUtil::DrawMasked(Image(), x, y, s.width, s.height, s.imageSurface, s.maskSurface, 0, 0);
 }
 
 GameUtil::Point GameForm::CursorPos() const {
@@ -73,10 +72,7 @@ bool GameForm::PointerOn(const Sprite& s) const {
 int GameForm::ReadSetting(const std::string& key, int fallback) const {
   auto& rt = const_cast<GameForm*>(this)->runtime();
   const std::string text = rt.GetSetting(section_, key, std::to_string(fallback));
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return fallback;
-  return value;
+  return platform::WholeNumber<int>(text).value_or(fallback);
 }
 
 void GameForm::WriteSetting(const std::string& key, int value) {

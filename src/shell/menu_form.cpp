@@ -1,11 +1,11 @@
 #include "shell/menu_form.h"
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 
 #include "gameutil/numeric.h"
 #include "platform/input.h"
+#include "platform/words.h"
 #include "shell/game_form.h"
 #include "shell/hold_ring.h"
 
@@ -24,10 +24,7 @@ constexpr std::int32_t kStopHoldMs = 2000;
 
 // Lock=1 in section "Program"; any other value, or none, leaves the menu unlocked.
 bool LockSetting(platform::Runtime& runtime) {
-  const std::string text = runtime.GetSetting("Program", "Lock", "0");
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && value == 1;
+  return platform::WholeNumber<int>(runtime.GetSetting("Program", "Lock", "0")) == 1;
 }
 
 struct IconPlace {
@@ -205,11 +202,10 @@ void MenuForm::DrawMenu() {
       const Sprite& letter = logoLetters_[i];
       if (letter.visible != True) continue;
       const int k = (360 * i / 6 + logoPhase_) % 360;
-      const int dy = static_cast<int>(GameUtil::RoundHalfEven(20 * sineTable_[k]));
+      const int dy = GameUtil::NearestInt(20 * sineTable_[k]);
       const int x = static_cast<int>(letter.x);
       const int y = static_cast<int>(letter.y) + dy;
-      GameUtil::BitBlt(target, x, y, 110, 120, letter.maskSurface, 0, 0, Rop::And);
-      GameUtil::BitBlt(target, x, y, 110, 120, letter.imageSurface, 0, 0, Rop::Paint);
+      GameUtil::DrawMasked(target, x, y, 110, 120, letter.imageSurface, letter.maskSurface, 0, 0);
     }
   }
   GameUtil::DrawSprite(stopButton_, target);

@@ -21,16 +21,6 @@ constexpr std::int32_t kGoodbyeMs = 2000;
 constexpr std::int32_t kMusicDelayMs = 300;
 constexpr double kPi = 3.14159265358979;
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(v));
-}
-
-void DrawPicture(platform::Surface& target, int x, int y, int w, int h, std::int32_t image,
-                 std::int32_t mask, int sx) {
-  GameUtil::BitBlt(target, x, y, w, h, mask, sx, 0, Rop::And);
-  GameUtil::BitBlt(target, x, y, w, h, image, sx, 0, Rop::Paint);
-}
-
 }  // namespace
 
 void CollectorForm::PlayEnding(bool won) {
@@ -71,11 +61,12 @@ void CollectorForm::DrawFigureAt(const Sprite& figure, double dy, std::int32_t i
                                  std::int32_t mask, int frame) {
   const Sprite& pile = model_.sprites[kFruitPile];
   if (pile.visible == True) {
-    DrawPicture(Image(), Round(pile.x), Round(pile.y + dy), pile.width, pile.height,
-                pile.imageSurface, pile.maskSurface, 0);
+    GameUtil::DrawMasked(Image(), GameUtil::NearestInt(pile.x), GameUtil::NearestInt(pile.y + dy),
+                         pile.width, pile.height, pile.imageSurface, pile.maskSurface, 0, 0);
   }
-  DrawPicture(Image(), Round(figure.x), Round(figure.y + dy), figure.frameWidth, figure.frameHeight,
-              image, mask, frame * figure.frameWidth);
+  GameUtil::DrawMasked(Image(), GameUtil::NearestInt(figure.x), GameUtil::NearestInt(figure.y + dy),
+                       figure.frameWidth, figure.frameHeight, image, mask,
+                       frame * figure.frameWidth, 0);
 }
 
 void CollectorForm::DrawCelebration(std::int32_t elapsed) {
@@ -94,19 +85,19 @@ void CollectorForm::DrawCelebration(std::int32_t elapsed) {
   for (int k = 0; k < 5 && elapsed >= 150 * k; ++k) {
     const double angle = 2 * kPi * (elapsed / 1600.0 + k / 5.0);
     const double bounce = -14 * std::abs(std::sin(kPi * (elapsed / 300.0 + k / 5.0)));
-    const int x = Round(cx + 100 * std::cos(angle) - kFruitSize / 2.0);
-    const int y = Round(cy - 80 * std::sin(angle) + bounce - kFruitSize / 2.0);
-    DrawPicture(Image(), x, y, kFruitSize, kFruitSize, model_.fruitImages[kind],
-                model_.fruitMasks[kind], 0);
+    const int x = GameUtil::NearestInt(cx + 100 * std::cos(angle) - kFruitSize / 2.0);
+    const int y = GameUtil::NearestInt(cy - 80 * std::sin(angle) + bounce - kFruitSize / 2.0);
+    GameUtil::DrawMasked(Image(), x, y, kFruitSize, kFruitSize, model_.fruitImages[kind],
+                         model_.fruitMasks[kind], 0, 0);
   }
   static constexpr int kStars[6][2] = {{-165, -40}, {160, -60},  {-140, 90},
                                        {150, 80},   {-70, -150}, {80, -160}};
   const int size = star_.frameWidth;
   for (int k = 0; k < 6 && elapsed >= 200 * k; ++k) {
     const int frame = (elapsed / 90 + k) % star_.frameCount;
-    DrawPicture(Image(), Round(cx + kStars[k][0] - size / 2.0),
-                Round(cy + kStars[k][1] - size / 2.0), size, size, star_.imageSurface,
-                star_.maskSurface, frame * size);
+    GameUtil::DrawMasked(Image(), GameUtil::NearestInt(cx + kStars[k][0] - size / 2.0),
+                         GameUtil::NearestInt(cy + kStars[k][1] - size / 2.0), size, size,
+                         star_.imageSurface, star_.maskSurface, frame * size, 0);
   }
   DrawStatusRow();
   DrawButtons();

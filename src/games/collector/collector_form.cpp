@@ -18,10 +18,6 @@ namespace {
 
 constexpr const char* kFolder = "Gfx\\Collector\\";
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(v));
-}
-
 std::string Numbered(const char* name, int k, const char* suffix) {
   return std::string(kFolder) + name + std::to_string(k) + suffix;
 }
@@ -146,18 +142,15 @@ void CollectorForm::DrawStatusRow() {
   const std::int32_t mask = model_.fruitMasks[kind];
   // Five grey places for the wanted fruit, filled in colour from the right.
   for (int k = 0; k < 5; ++k) {
-    GameUtil::BitBlt(Image(), 750 - 40 * k, 5, kFruitSize, kFruitSize, mask, 0, 0, Rop::And);
-    GameUtil::BitBlt(Image(), 750 - 40 * k, 5, kFruitSize, kFruitSize, fruitGrayImages_[kind], 0, 0,
-                     Rop::Paint);
+    GameUtil::DrawMasked(Image(), 750 - 40 * k, 5, kFruitSize, kFruitSize, fruitGrayImages_[kind],
+                         mask, 0, 0);
   }
   for (int k = 0; k < model_.caughtCount && k < 5; ++k) {
-    GameUtil::BitBlt(Image(), 750 - 40 * k, 5, kFruitSize, kFruitSize, mask, 0, 0, Rop::And);
-    GameUtil::BitBlt(Image(), 750 - 40 * k, 5, kFruitSize, kFruitSize, model_.fruitImages[kind], 0,
-                     0, Rop::Paint);
+    GameUtil::DrawMasked(Image(), 750 - 40 * k, 5, kFruitSize, kFruitSize, model_.fruitImages[kind],
+                         mask, 0, 0);
   }
   for (int k = 0; k < model_.lives; ++k) {
-    GameUtil::BitBlt(Image(), 5 + 40 * k, 5, 31, 44, faceMask_, 0, 0, Rop::And);
-    GameUtil::BitBlt(Image(), 5 + 40 * k, 5, 31, 44, faceImage_, 0, 0, Rop::Paint);
+    GameUtil::DrawMasked(Image(), 5 + 40 * k, 5, 31, 44, faceImage_, faceMask_, 0, 0);
   }
 }
 
@@ -167,12 +160,10 @@ void CollectorForm::DrawButtons() {
 }
 
 void CollectorForm::StampFruit(const Sprite& fruit) {
-  const int x = Round(fruit.x);
-  const int y = Round(fruit.y);
-  GameUtil::BitBlt(backgroundSurface_, x, y, fruit.frameWidth, fruit.frameHeight, fruit.maskSurface,
-                   0, 0, Rop::And);
-  GameUtil::BitBlt(backgroundSurface_, x, y, fruit.frameWidth, fruit.frameHeight,
-                   fruit.imageSurface, 0, 0, Rop::Paint);
+  const int x = GameUtil::NearestInt(fruit.x);
+  const int y = GameUtil::NearestInt(fruit.y);
+  GameUtil::DrawMasked(backgroundSurface_, x, y, fruit.frameWidth, fruit.frameHeight,
+                       fruit.imageSurface, fruit.maskSurface, 0, 0);
 }
 
 void CollectorForm::TraceFall(int index) {

@@ -14,10 +14,6 @@ namespace {
 
 const std::string kFolder = "Gfx\\DominoTrain\\";
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(v));
-}
-
 std::string SymbolFile(int n) {
   return kFolder + "Symbol" + (n < 10 ? "0" : "") + std::to_string(n) + ".bmp";
 }
@@ -91,9 +87,8 @@ void DominoTrainForm::ReleaseCars() {
 }
 
 void DominoTrainForm::DrawCar(const Sprite& car, int x, int y, int frame) {
-  const int sx = frame * car.width;
-  GameUtil::BitBlt(Image(), x, y, car.width, car.height, car.maskSurface, sx, 0, Rop::And);
-  GameUtil::BitBlt(Image(), x, y, car.width, car.height, car.imageSurface, sx, 0, Rop::Paint);
+  GameUtil::DrawMasked(Image(), x, y, car.width, car.height, car.imageSurface, car.maskSurface,
+                       frame * car.width, 0);
 }
 
 void DominoTrainForm::DrawScene() {
@@ -105,28 +100,29 @@ void DominoTrainForm::DrawScene() {
   }
   if (!cars_.empty()) {
     // The train: every coupled car follows the locomotive without a gap.
-    int x = static_cast<std::int16_t>(Round(cars_[0].x));
+    int x = static_cast<std::int16_t>(GameUtil::NearestInt(cars_[0].x));
     for (std::int16_t car : model_.trainOrder) {
       if (car < 0 || car >= static_cast<int>(cars_.size())) continue;
       const Sprite& c = cars_[car];
-      DrawCar(c, x, Round(c.y), c.frame);
+      DrawCar(c, x, GameUtil::NearestInt(c.y), c.frame);
       x += c.width;
     }
     // The grid, standing wagons in their first frame.
     for (const Slot& slot : model_.slots) {
       if (slot.occupant < 0 || (dragging_ && slot.occupant == draggedCar_)) continue;
       const Sprite& wagon = cars_[slot.occupant];
-      DrawCar(wagon, Round(wagon.x), Round(wagon.y), 0);
+      DrawCar(wagon, GameUtil::NearestInt(wagon.x), GameUtil::NearestInt(wagon.y), 0);
     }
     if (selectedSlot_ >= 0 && selectedSlot_ < kSlotCount && !dragging_ &&
         model_.slots[selectedSlot_].occupant >= 0) {
       const Sprite& w = cars_[model_.slots[selectedSlot_].occupant];
       DrawWidth = 4;
-      Box(Round(w.x), Round(w.y), Round(w.x + w.width), Round(w.y + w.height), platform::kWhite);
+      Box(GameUtil::NearestInt(w.x), GameUtil::NearestInt(w.y), GameUtil::NearestInt(w.x + w.width),
+          GameUtil::NearestInt(w.y + w.height), platform::kWhite);
     }
     if (dragging_ && draggedCar_ > 0 && draggedCar_ < static_cast<int>(cars_.size())) {
       const Sprite& wagon = cars_[draggedCar_];
-      DrawCar(wagon, Round(wagon.x), Round(wagon.y), 0);
+      DrawCar(wagon, GameUtil::NearestInt(wagon.x), GameUtil::NearestInt(wagon.y), 0);
     }
   }
   DrawPair(stopButton_);

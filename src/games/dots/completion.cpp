@@ -53,8 +53,8 @@ bool AdvanceCompletion(Completion& c, DotPicture& picture, std::int32_t now) {
 
 CompletionDraw CompletionPlace(const Completion& c, const DotPicture& picture) {
   CompletionDraw draw;
-  draw.x = static_cast<int>(GameUtil::RoundHalfEven(picture.offsetX));
-  draw.y = static_cast<int>(GameUtil::RoundHalfEven(picture.offsetY));
+  draw.x = GameUtil::NearestInt(picture.offsetX);
+  draw.y = GameUtil::NearestInt(picture.offsetY);
   draw.frameLeft = picture.pictureWidth * c.animFrame;
   return draw;
 }

@@ -9,8 +9,8 @@
 
 namespace dots {
 
+using GameUtil::NearestInt;
 using GameUtil::Point;
-using GameUtil::RoundHalfEven;
 using platform::Rop;
 
 namespace {
@@ -20,10 +20,6 @@ const char* const kScenarios[] = {"fish", "house", "car",  "butterfly", "rocket"
                                   "boat", "star",  "bird", "flower",    "snail",  "duck"};
 
 constexpr int kLabelSize = 15;
-
-int Round(double v) {
-  return static_cast<int>(RoundHalfEven(v));
-}
 
 // The stored hit radius is used as it is when a child can play with it; anything else (a
 // damaged or hand-edited file) gives the default.
@@ -145,8 +141,7 @@ void DotsForm::DrawPicture() {
     const CompletionDraw at = CompletionPlace(completion_, picture_);
     const int w = picture_.pictureWidth;
     const int h = picture_.pictureHeight;
-    GameUtil::BitBlt(Image(), at.x, at.y, w, h, maskSurface_, at.frameLeft, 0, Rop::And);
-    GameUtil::BitBlt(Image(), at.x, at.y, w, h, pictureSurface_, at.frameLeft, 0, Rop::Paint);
+    GameUtil::DrawMasked(Image(), at.x, at.y, w, h, pictureSurface_, maskSurface_, at.frameLeft, 0);
   }
   DrawPair(stopButton_);
   DrawPair(optionsButton_);
@@ -226,7 +221,7 @@ void DotsForm::SaveGridSize() {
 
 void DotsForm::Form_MouseDown(int, int, double x, double y) {
   if (pictureComplete_) return;
-  const Point p{Round(x), Round(y)};
+  const Point p{NearestInt(x), NearestInt(y)};
   if (dragging_) {
     if (TryConnect(p)) {
       dragging_ = true;

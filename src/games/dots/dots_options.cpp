@@ -16,8 +16,7 @@ shell::ScenarioOptionsDialog::Setup DotsSetup(DotsForm& game) {
   setup.options = {"Gfx\\Buttons\\DistanceEasy.bmp", "Gfx\\Buttons\\DistanceMedium.bmp",
                    "Gfx\\Buttons\\DistanceHard.bmp"};
   // 10 -> 0, 20 -> 1, 30 -> 2; anything else lands on the nearest button that exists.
-  setup.selectedOption =
-      std::clamp<int>(static_cast<int>(GameUtil::RoundHalfEven(game.gridSize() / 10.0 - 1)), 0, 2);
+  setup.selectedOption = std::clamp<int>(GameUtil::NearestInt(game.gridSize() / 10.0 - 1), 0, 2);
   setup.lastScenario = game.lastScenario();
   setup.scenario = game.dotsScenario();
   setup.preview = [&game](std::int16_t index) { return IconPath(game.GetScenarioString(index)); };

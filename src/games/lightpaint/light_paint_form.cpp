@@ -19,10 +19,6 @@ constexpr int kStartColour = 1;
 constexpr int kStartWidth = 1;
 constexpr int kFlashMs = 150;
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(v));
-}
-
 }  // namespace
 
 LightPaintForm::LightPaintForm(platform::Runtime& runtime, platform::Form& menu)
@@ -165,8 +161,8 @@ void LightPaintForm::Form_MouseDown(int button, int, double x, double y) {
     Refresh();
     return;
   }
-  const int px = Round(x);
-  const int py = Round(y);
+  const int px = GameUtil::NearestInt(x);
+  const int py = GameUtil::NearestInt(y);
   // The stroke starts here, not wherever the pointer was last seen (a touchscreen jumps).
   lastX_ = static_cast<std::int16_t>(px);
   lastY_ = static_cast<std::int16_t>(py);
@@ -186,8 +182,8 @@ void LightPaintForm::Form_MouseUp(int button, int, double x, double y) {
 }
 
 void LightPaintForm::Form_MouseMove(int buttons, int, double x, double y) {
-  const int px = Round(x);
-  const int py = Round(y);
+  const int px = GameUtil::NearestInt(x);
+  const int py = GameUtil::NearestInt(y);
   if (flashing_) return;
   const bool on = OnCanvas(px, py);
   if (on && (buttons & platform::Buttons::kLeft) && strokeOnCanvas_) {

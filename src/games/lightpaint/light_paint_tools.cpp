@@ -163,10 +163,10 @@ void LightPaintForm::shapeBtn_Click() {
 
 void LightPaintForm::ShowPreview(int x, int y) {
   SurfaceToCanvas(canvasCopy_);
-  const int left = static_cast<int>(GameUtil::RoundHalfEven(x - stampWidth_ / 2.0));
-  const int top = static_cast<int>(GameUtil::RoundHalfEven(y - stampHeight_ / 2.0));
-  GameUtil::BitBlt(Image(), left, top, stampWidth_, stampHeight_, stampMask_, 0, 0, Rop::And);
-  GameUtil::BitBlt(Image(), left, top, stampWidth_, stampHeight_, stampPicture_, 0, 0, Rop::Paint);
+  const int left = GameUtil::NearestInt(x - stampWidth_ / 2.0);
+  const int top = GameUtil::NearestInt(y - stampHeight_ / 2.0);
+  GameUtil::DrawMasked(Image(), left, top, stampWidth_, stampHeight_, stampPicture_, stampMask_, 0,
+                       0);
   previewShown_ = true;
 }
 
@@ -190,10 +190,10 @@ void LightPaintForm::PrintStamp(int x, int y) {
   SaveUndo();
   platform::Surface* canvas = GameUtil::SurfaceOf(canvasCopy_);
   if (!canvas) return;
-  const int left = static_cast<int>(GameUtil::RoundHalfEven(x - stampWidth_ / 2.0));
-  const int top = static_cast<int>(GameUtil::RoundHalfEven(y - stampHeight_ / 2.0));
-  GameUtil::BitBlt(*canvas, left, top, stampWidth_, stampHeight_, stampMask_, 0, 0, Rop::And);
-  GameUtil::BitBlt(*canvas, left, top, stampWidth_, stampHeight_, stampPicture_, 0, 0, Rop::Paint);
+  const int left = GameUtil::NearestInt(x - stampWidth_ / 2.0);
+  const int top = GameUtil::NearestInt(y - stampHeight_ / 2.0);
+  GameUtil::DrawMasked(*canvas, left, top, stampWidth_, stampHeight_, stampPicture_, stampMask_, 0,
+                       0);
   SurfaceToCanvas(canvasCopy_);
   // With the rainbow button every splash takes a colour of its own.
   if (rainbowColour_) ColourSplash();

@@ -9,7 +9,7 @@
 
 namespace maze {
 
-using GameUtil::RoundHalfEven;
+using GameUtil::NearestInt;
 using GameUtil::Sprite;
 using platform::Rop;
 
@@ -18,10 +18,6 @@ namespace {
 constexpr platform::Colour kPanelColour = platform::Rgb(203, 185, 156);
 constexpr const char* kFacing[4] = {"E", "S", "W", "N"};
 constexpr int kScenarioCount = static_cast<int>(Scenarios.size());
-
-int Round(double v) {
-  return static_cast<int>(RoundHalfEven(v));
-}
 
 }  // namespace
 
@@ -140,21 +136,19 @@ void MazeForm::DrawCell(int cx, int cy, int px, int py, bool partial) {
   if (cell.edge[North]) Line(px, py, px + w, py, black);
   if (model_.showPath && cell.pathDirection != NotOnPath) {
     const Sprite& arrow = arrowSprites_[cell.pathDirection & 3];
-    const int ax = Round(px + w / 2.0 - 20);
-    const int ay = Round(py + h / 2.0 - 20);
-    GameUtil::BitBlt(Image(), ax, ay, 40, 40, arrow.maskSurface, 0, 0, Rop::And);
-    GameUtil::BitBlt(Image(), ax, ay, 40, 40, arrow.imageSurface, 0, 0, Rop::Paint);
+    const int ax = NearestInt(px + w / 2.0 - 20);
+    const int ay = NearestInt(py + h / 2.0 - 20);
+    GameUtil::DrawMasked(Image(), ax, ay, 40, 40, arrow.imageSurface, arrow.maskSurface, 0, 0);
   }
 }
 
 void MazeForm::DrawCentred(const Sprite& sprite, int cellX, int cellY) {
   const double cw = model_.cellWidth;
   const double ch = model_.cellHeight;
-  const int x = Round(cw * cellX + cw / 2 - sprite.width / 2.0);
-  const int y = Round(ch * cellY + ch / 2 - sprite.height / 2.0);
-  GameUtil::BitBlt(Image(), x, y, sprite.width, sprite.height, sprite.maskSurface, 0, 0, Rop::And);
-  GameUtil::BitBlt(Image(), x, y, sprite.width, sprite.height, sprite.imageSurface, 0, 0,
-                   Rop::Paint);
+  const int x = NearestInt(cw * cellX + cw / 2 - sprite.width / 2.0);
+  const int y = NearestInt(ch * cellY + ch / 2 - sprite.height / 2.0);
+  GameUtil::DrawMasked(Image(), x, y, sprite.width, sprite.height, sprite.imageSurface,
+                       sprite.maskSurface, 0, 0);
 }
 
 void MazeForm::DrawTargetAndFigure() {
@@ -177,12 +171,10 @@ void MazeForm::DrawMaze() {
   DrawPair(nextButton_);
   if (endingRunning_) {
     const Sprite& e = endingSprite_;
-    const int x = Round(e.x);
-    const int y = Round(e.y);
-    GameUtil::BitBlt(Image(), x, y, e.frameWidth, e.frameHeight, e.maskSurface,
-                     e.frame * e.frameWidth, 0, Rop::And);
-    GameUtil::BitBlt(Image(), x, y, e.frameWidth, e.frameHeight, e.imageSurface,
-                     e.frame * e.frameWidth, 0, Rop::Paint);
+    const int x = NearestInt(e.x);
+    const int y = NearestInt(e.y);
+    GameUtil::DrawMasked(Image(), x, y, e.frameWidth, e.frameHeight, e.imageSurface, e.maskSurface,
+                         e.frame * e.frameWidth, 0);
   }
   Refresh();
 }

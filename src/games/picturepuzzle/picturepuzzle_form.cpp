@@ -21,10 +21,6 @@ void Play(const char* name) {
   GameUtil::PlayGameSound(std::string("Sfx\\PicturePuzzle\\") + name, 0, 1);
 }
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(v));
-}
-
 }  // namespace
 
 PicturePuzzleForm::PicturePuzzleForm(platform::Runtime& runtime, platform::Form& menu)
@@ -105,8 +101,8 @@ void PicturePuzzleForm::DrawPuzzle() {
 
 void PicturePuzzleForm::FramePiece(std::int32_t slot) {
   const Sprite& p = model_.pieces[slot];
-  const int x = Round(p.x);
-  const int y = Round(p.y);
+  const int x = GameUtil::NearestInt(p.x);
+  const int y = GameUtil::NearestInt(p.y);
   DrawWidth = 4;
   Box(x - 1, y - 1, x + p.width + 1, y + p.height + 1, kFrameColour);
   Refresh();
@@ -149,8 +145,8 @@ void PicturePuzzleForm::CelebrateDone() {
     while (x <= 600 && model_.puzzleDone) {
       const int y = static_cast<int>(GameUtil::RandomRange(static_cast<std::int16_t>(top),
                                                            static_cast<std::int16_t>(top + 5)));
-      GameUtil::BitBlt(Image(), x, y, kStarSize, kStarSize, star_.maskSurface, 0, 0, Rop::And);
-      GameUtil::BitBlt(Image(), x, y, kStarSize, kStarSize, star_.imageSurface, 0, 0, Rop::Paint);
+      GameUtil::DrawMasked(Image(), x, y, kStarSize, kStarSize, star_.imageSurface,
+                           star_.maskSurface, 0, 0);
       Refresh();
       x += 75 + static_cast<int>(GameUtil::FloorInt(GameUtil::Rnd() * 10.0)) + 1;
       WaitMs(350);

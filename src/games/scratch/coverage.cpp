@@ -45,7 +45,7 @@ std::int32_t CoverageMap::Percent() const {
 }
 
 int SquareCorner(double centre, int side) {
-  return static_cast<int>(GameUtil::RoundHalfEven(centre - side / 2.0));
+  return GameUtil::NearestInt(centre - side / 2.0);
 }
 
 RevealGrid GridFor(int scratchSize) {
@@ -73,8 +73,7 @@ std::vector<RevealCell> BuildRevealCells(int scratchSize) {
 int NextRevealCell(const std::vector<RevealCell>& cells, float rnd) {
   const int n = static_cast<int>(cells.size());
   if (n == 0) return -1;
-  const int start = std::clamp(
-      static_cast<int>(GameUtil::RoundHalfEven(static_cast<double>(rnd) * (n - 1))), 0, n - 1);
+  const int start = std::clamp(GameUtil::NearestInt(static_cast<double>(rnd) * (n - 1)), 0, n - 1);
   for (int i = 0; i < n; ++i) {
     const int index = (start + i) % n;
     if (!cells[index].revealed) return index;

@@ -12,17 +12,12 @@ using platform::Rop;
 
 namespace {
 
-int Round(double v) {
-  return static_cast<int>(GameUtil::RoundHalfEven(std::clamp(v, -1e9, 1e9)));
-}
-
 // A sprite's current frame, mask AND then picture PAINT, onto a surface.
 void CopyFrame(std::int32_t target, const Sprite& s) {
-  const int x = Round(s.x);
-  const int y = Round(s.y);
-  const int left = s.frame * s.frameWidth;
-  GameUtil::BitBlt(target, x, y, s.frameWidth, s.frameHeight, s.maskSurface, left, 0, Rop::And);
-  GameUtil::BitBlt(target, x, y, s.frameWidth, s.frameHeight, s.imageSurface, left, 0, Rop::Paint);
+  const int x = GameUtil::NearestInt(s.x);
+  const int y = GameUtil::NearestInt(s.y);
+  GameUtil::DrawMasked(target, x, y, s.frameWidth, s.frameHeight, s.imageSurface, s.maskSurface,
+                       s.frame * s.frameWidth, 0);
 }
 
 }  // namespace
