@@ -44,17 +44,23 @@ TEST(ScratchSprites, FramesStepForwardsAndBackwardsWithWrapAround) {
   EXPECT_EQ(Frames(Strip(3, 100, 0), 4, 101, 0x7FFFFF00), (std::vector<int>{1, 2, 0, 1}));
 }
 
-TEST(ScratchSprites, TheRoadSmokeRunsTwoOneZero) {
+// Strips that run back and forth: the Road's smoke runs 2, 1, 0 and round again, its bird flaps
+// 0, 1, 2, 1, 0.
+TEST(ScratchSprites, TheRoadSmokeRunsTwoOneZeroAndTheBirdFlapsBackAndForth) {
   scratch_test::SceneDriver d;
   d.NewGame(8, 1);
   const Sprite& smoke = d.Sprite("Smoke");
-  EXPECT_EQ(smoke.frame, 2);
-  std::vector<int> seen{smoke.frame};
-  while (seen.size() < 7) {
+  const Sprite& bird = d.Sprite("Bird");
+  std::vector<int> smokes{smoke.frame}, birds{bird.frame};
+  while (smokes.size() < 7 || birds.size() < 9) {
     d.Step(10);
-    if (smoke.frame != seen.back()) seen.push_back(smoke.frame);
+    if (smoke.frame != smokes.back()) smokes.push_back(smoke.frame);
+    if (bird.frame != birds.back()) birds.push_back(bird.frame);
   }
-  EXPECT_EQ(seen, (std::vector<int>{2, 1, 0, 2, 1, 0, 2}));
+  smokes.resize(7);
+  birds.resize(9);
+  EXPECT_EQ(smokes, (std::vector<int>{2, 1, 0, 2, 1, 0, 2}));
+  EXPECT_EQ(birds, (std::vector<int>{0, 1, 2, 1, 0, 1, 2, 1, 0}));
 }
 
 TEST(ScratchSprites, StillAndHiddenSpritesNeverStep) {
