@@ -177,7 +177,7 @@ TEST(MusicGame, AFullBandByMouseBuildsOneSongThenPlaysItLitAndCheersAndStartsAga
   EXPECT_TRUE(NoSurfaceLeaked(r, 2));
 }
 
-TEST(MusicGame, TheKeysBuildAFullBandAndAKeyCutsTheSongButNotTheCheer) {
+TEST(MusicGame, TheKeysAndAClickBuildAFullBandAndAKeyCutsTheSongButNotTheCheer) {
   Scenario s;
   s.SetExtraOptions("--frame-ms 20");
   // Space frames the first member below the stage; Enter takes it to the first free place, Space
@@ -185,9 +185,12 @@ TEST(MusicGame, TheKeysBuildAFullBandAndAKeyCutsTheSongButNotTheCheer) {
   std::string script = kOpen + "key Space\n" + Wait(50) + "shot framed.png\n" + "key Enter\n" +
                        Wait(50) + "shot place0.png\n" + "key Space\n" + Wait(50) +
                        "shot place1.png\n" + "key Enter\n" + Wait(500) + "key Space\n" + Wait(100);
-  for (int i = 1; i < 3; ++i) {
-    script += "key Space\nkey Enter\nkey Enter\n" + Wait(500) + "key Space\n" + Wait(100);
-  }
+  // The second is taken to place 0 with the keys; the mouse moves away without taking it along
+  // and a click puts it there. The third finds places 0 and 1 used and goes to place 2.
+  script += "key Space\nkey Enter\n" + Wait(50) + "move 600 500\n" + Wait(50) + "shot moved.png\n" +
+            Click(600, 500, 0) + Wait(500) + "key Space\n" + Wait(100);
+  script += "key Space\nkey Enter\n" + Wait(50) + "shot third.png\nkey Enter\n" + Wait(500) +
+            "key Space\n" + Wait(100);
   // The fourth completes the band; a key 3 s into the song stops it and the cheer still comes;
   // Escape during the cheer only silences it, and after that it leaves.
   script += "key Space\nkey Enter\nkey Enter\n" + Wait(3000) + "key Enter\n" + Wait(1000) +
@@ -210,6 +213,10 @@ TEST(MusicGame, TheKeysBuildAFullBandAndAKeyCutsTheSongButNotTheCheer) {
   EXPECT_NE(platform::GetPixel(framed, 240, 500), platform::kBlack);  // the synth: no frame
   EXPECT_TRUE(ShowsMember(s.Shot("place0.png"), 0, 140, 90));
   EXPECT_TRUE(ShowsMember(s.Shot("place1.png"), 0, 305, 40));
+  const auto moved = s.Shot("moved.png");
+  EXPECT_TRUE(ShowsMember(moved, 1, 140, 90));
+  EXPECT_FALSE(ShowsMember(moved, 1, 520, 420));
+  EXPECT_TRUE(ShowsMember(s.Shot("third.png"), 2, 510, 90));
 
   // The song stopped about 3 s in; the cheer followed at once and Escape cut it.
   const long songEnd = EndAfter(r, media[3].time);
@@ -254,26 +261,6 @@ TEST(MusicGame, ClicksDuringSoundsOnlySilenceThemAndAMemberDroppedOffTheStageGoe
   // The stop button was refused while the third solo played, then it ended the game.
   EXPECT_EQ(Count(r.trace, "unload MusicGameForm"), 1);
   EXPECT_TRUE(ShowsMember(s.Shot("stopped.png"), 1, 65, 100));
-}
-
-TEST(MusicGame, AMemberPlacedWithTheKeysStaysOnItsPlaceWhenTheMouseMovesAndAClickPutsItThere) {
-  Scenario s;
-  s.SetExtraOptions("--frame-ms 20");
-  const Result r = s.Run(kOpen + "key Space\nkey Enter\n" + Wait(50) + "move 600 500\n" + Wait(50) +
-                             "shot moved.png\n" + Click(600, 500, 0) + Wait(300) +
-                             Click(700, 300, 0) + Wait(100) +
-                             // The next member taken with the keys finds place 0 used.
-                             "key Space\nkey Enter\n" + Wait(50) + "shot next.png\n",
-                         9);
-  ASSERT_EQ(r.status, 0);
-  const std::vector<Media> media = Opened(r);
-  ASSERT_EQ(media.size(), 1u);
-  EXPECT_EQ(media[0].file, Solo(0, SongOf(media[0].file)));
-  const auto moved = s.Shot("moved.png");
-  EXPECT_TRUE(ShowsMember(moved, 0, 140, 90));
-  EXPECT_FALSE(ShowsMember(moved, 0, 520, 420));
-  const auto next = s.Shot("next.png");
-  EXPECT_TRUE(ShowsMember(next, 1, 305, 40));
 }
 
 // Press on the member in the row whose centre is at x = `from`, carry it in two steps of
