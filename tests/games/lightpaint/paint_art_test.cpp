@@ -101,12 +101,8 @@ TEST(PaintArt, NoTwoShapesAreAlikeAndEveryIconFitsItsButton) {
   std::vector<platform::Surface> shapes;
   for (int i = 0; i < kShapeCount; ++i) {
     shapes.push_back(Load(ShapeImagePath(i)));
-    const platform::Surface mask = Load(ShapeMaskPath(i));
-    EXPECT_EQ(mask.width(), shapes.back().width());
-    EXPECT_EQ(mask.height(), shapes.back().height());
     const platform::Surface icon = Load(ShapeIconPath(i));
-    EXPECT_EQ(icon.width(), 41);
-    EXPECT_EQ(icon.height(), 41);
+    EXPECT_TRUE(icon.width() == 41 && icon.height() == 41) << i;
   }
   for (int i = 0; i < kShapeCount; ++i) {
     for (int j = i + 1; j < kShapeCount; ++j) {
@@ -119,8 +115,7 @@ TEST(PaintArt, NoTwoShapesAreAlikeAndEveryIconFitsItsButton) {
   }
   for (int i = 0; i < kBackgroundCount; ++i) {
     const platform::Surface icon = Load(BackgroundIconPath(i));
-    EXPECT_EQ(icon.width(), 41);
-    EXPECT_EQ(icon.height(), 41);
+    EXPECT_TRUE(icon.width() == 41 && icon.height() == 41) << i;
   }
 }
 
