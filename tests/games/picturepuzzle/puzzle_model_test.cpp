@@ -191,11 +191,7 @@ TEST(PuzzleKeyboard, EnterLiftsTheFramedPieceAndSpaceCarriesItRoundThePlaces) {
   EXPECT_EQ(m.candidatePlace, 3);
 
   // Enter drops it where it stands.
-  m.MoveToNextPlace();
-  m.MoveToNextPlace();
-  m.MoveToNextPlace();
-  m.MoveToNextPlace();
-  m.MoveToNextPlace();  // ..., 240, 104, 245, 161, 172
+  for (int i = 0; i < 5; ++i) m.MoveToNextPlace();  // ..., 240, 104, 245, 161, 172
   const GameUtil::Point at = m.CarriedPosition();
   EXPECT_EQ(m.Click(at.X, at.Y), DropResult::Placed);
   EXPECT_FALSE(m.placing);
