@@ -60,14 +60,12 @@ TEST(ScratchSceneFiles, EveryPictureAndSoundOfTheSceneTableIsMadeAtItsSize) {
   }
 }
 
-TEST(ScratchSceneFiles, TheOptionsHaveAPictureForEveryChoice) {
+// The options dialog names its scene pictures by number at run time (its other pictures are
+// whole names in the code, which the assets tests hold against the manifest).
+TEST(ScratchSceneFiles, TheOptionsHaveAPictureForEveryScene) {
   const auto manifest = ReadManifest();
   for (int i = 0; i <= 12; ++i) {
     EXPECT_EQ(manifest.count("Gfx\\Scratch\\ScenarioIcon" + std::to_string(i) + ".bmp"), 1u) << i;
-  }
-  for (const char* name : {"25perc", "50perc", "75perc", "SmallCursor", "MediumCursor",
-                           "LargeCursor", "ScratchSurface"}) {
-    EXPECT_EQ(manifest.count(std::string("Gfx\\Scratch\\") + name + ".bmp"), 1u) << name;
   }
 }
 
