@@ -82,8 +82,7 @@ void ExpectAtABufferIn(std::size_t frame, Window w, const char* what) {
 
 class SoundOutput : public ::testing::Test {
  protected:
-  SoundOutput()
-      : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name()), device_(dir_) {
+  SoundOutput() : device_(dir_) {
     host_.sound = &device_.Sound();
     dir_.Write("Sfx\\Silence.wav", soundtest::ToneWav(100, 0));
   }

@@ -14,7 +14,7 @@ bool IsNumber(const std::string& s) {
 
 class MediaChannel : public ::testing::Test {
  protected:
-  MediaChannel() : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
+  MediaChannel() {
     dir_.Write("Sfx\\MusicGame\\Song0.wav", ToneWav(1500));
     dir_.Write("Sfx\\MusicGame\\Cheers.wav", ToneWav(400));
     dir_.Write("Sfx\\My Song.wav", ToneWav(250));

@@ -122,7 +122,7 @@ TEST(MixVoice, AddsSaturatesLoopsAndStops) {
 }
 
 TEST(ClipCache, KeepsClipsWithinItsBudgetDroppingTheLeastRecentlyUsed) {
-  soundtest::TempDir dir("cache");
+  soundtest::TempDir dir;
   // 8000 Hz clips of 100 ms: 4410 stereo frames each, 17640 bytes once converted.
   for (const char* name : {"a.wav", "b.wav", "c.wav"}) dir.Write(name, soundtest::ToneWav(100));
   const auto file = [&](const char* name) { return dir.Resolve(name).string(); };

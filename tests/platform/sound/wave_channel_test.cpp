@@ -24,7 +24,7 @@ constexpr std::uint32_t kNoWait = F::kAsync | F::kNoWait;                 // 819
 
 class WaveChannel : public ::testing::Test {
  protected:
-  WaveChannel() : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
+  WaveChannel() {
     dir_.Write("Sfx\\Long.wav", ToneWav(1000));
     dir_.Write("Sfx\\Short.wav", ToneWav(200));
     dir_.Write("Sfx\\Half.wav", ToneWav(500));
