@@ -6,7 +6,7 @@
 
 namespace {
 
-// Program paths ("Gfx\\Maze\\mouseN.bmp") found below a folder whatever their letter case, never
+// Program paths ("Gfx\Maze\mouseN.bmp") found below a folder whatever their letter case, never
 // above it. (The program's own folder is found in every scenario run, which loads the forge's
 // files.)
 TEST(ResolvePath, MatchesEachComponentIgnoringCaseAndKeepsTheRestAsWritten) {
