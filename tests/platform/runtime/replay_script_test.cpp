@@ -124,7 +124,6 @@ TEST(RunOptions, ReadsEveryOptionAndRefusesMistakesBriefly) {
     ASSERT_TRUE(o) << help;
     EXPECT_TRUE(o->help);
   }
-  EXPECT_NE(RunUsage().find("--headless --script FILE"), std::string::npos);
   EXPECT_NE(RunUsage().find("--lock"), std::string::npos);
 
   const std::string huge(10 << 20, 'x');
