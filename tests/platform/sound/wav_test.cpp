@@ -48,6 +48,12 @@ TEST(DecodeWav, EachFormatBecomesInterleavedStereoAtTheMixRate) {
   EXPECT_EQ(clip->lengthMs, 1000);
   EXPECT_NEAR(clip->samples.size() / 2.0, 44100.0, 44.0);
   EXPECT_NEAR(clip->samples[clip->samples.size() - 200], 8000, 200);
+  // Lengths in whole milliseconds (a synchronous sound waits that long): 8-bit mono at 11025 Hz,
+  // 2205 frames; 16-bit stereo at 44100 Hz, 33075 frames; 22050 Hz, 1000 frames = 45.35 ms.
+  const std::pair<Bytes, int> lengths[] = {{MakeWav({1, 1, 11025, 8}, Bytes(2205, 0x80)), 200},
+                                           {MakeWav({1, 2, 44100, 16}, Bytes(33075 * 4, 0)), 750},
+                                           {MakeWav({1, 1, 22050, 16}, Bytes(2000, 0)), 45}};
+  for (const auto& [wav, ms] : lengths) EXPECT_EQ(DecodeWav(wav)->lengthMs, ms);
 }
 
 TEST(DecodeWav, ChunksBeforeTheDataAreSkippedWithTheirPadding) {

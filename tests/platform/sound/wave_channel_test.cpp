@@ -134,18 +134,6 @@ TEST_F(WaveChannel, AFailedPlayReturnsZeroAndLeavesTheCurrentSoundPlaying) {
   EXPECT_EQ(clock_.waits, Waits{300});
 }
 
-TEST_F(WaveChannel, LengthsComeFromEachFilesOwnRateAndFormat) {
-  // 8-bit mono at 11025 Hz: 2205 frames = 200 ms; 16-bit stereo at 44100 Hz: 33075 frames =
-  // 750 ms; 22050 Hz, 1000 frames: 45.35 ms, whole milliseconds.
-  dir_.Write("Sfx\\Byte.wav", MakeWav({1, 1, 11025, 8}, soundtest::Bytes(2205, 0x80)));
-  dir_.Write("Sfx\\Stereo.wav", MakeWav({1, 2, 44100, 16}, soundtest::Bytes(33075 * 4, 0)));
-  dir_.Write("Sfx\\Odd.wav", MakeWav({1, 1, 22050, 16}, soundtest::Bytes(2000, 0)));
-  for (const char* file : {"Sfx\\Byte.wav", "Sfx\\Stereo.wav", "Sfx/Odd.wav"}) {
-    EXPECT_EQ(Play(file, F::kSync), 1) << file;
-  }
-  EXPECT_EQ(clock_.waits, (Waits{200, 750, 45}));
-}
-
 // SDL's dummy driver opens a device on any machine, an unknown driver opens none; the answers
 // are the same with a device, without one, and when opening one failed.
 TEST_F(WaveChannel, AnOpenDeviceGivesTheSameAnswersAsNone) {
