@@ -126,10 +126,8 @@ TEST(DesktopIcons, PlacesComeBackAndArrangementIsSuspendedOnlyWhenItWasOn) {
       places.RestoreDesktopIcons();
       EXPECT_EQ(Places(desktop.icons), (Xy{{40, 300}, {120, 10}, {0, 0}, {99, 99}}));
       EXPECT_EQ(desktop.autoArrange, arranged);
-      for (const std::intptr_t packed : {300 * 65536 + 40, 10 * 65536 + 120, 0}) {
-        want.push_back("set " + std::to_string(want.size() - arranged) + " " +
-                       std::to_string(packed));
-      }
+      // Each place packed as Y * 65536 + X.
+      for (const char* set : {"set 0 19660840", "set 1 655480", "set 2 0"}) want.push_back(set);
       if (arranged) want.push_back("toggle");
       EXPECT_EQ(desktop.commands, want);
     }
@@ -144,6 +142,7 @@ TEST(DesktopIcons, PlacesComeBackAndArrangementIsSuspendedOnlyWhenItWasOn) {
   EXPECT_EQ(desktop.commands, std::vector<std::string>{"set 0 " + std::to_string(10 * 65536 + 10)});
 }
 
+// No icons, no desktop list (and so always on Linux): nothing saved, nothing moved later.
 TEST(DesktopIcons, NoListOrNoIconsMeansNothingSavedAndNothingMoved) {
   FakeDesktop empty, absent;
   absent.present = false;
