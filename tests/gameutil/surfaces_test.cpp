@@ -2,29 +2,12 @@
 #include <array>
 
 #include "fake_host.h"
+#include "platform/raster/raster_support.h"
 #include "platform/store/temp_folder.h"
 
 namespace {
 
 using namespace GameUtil;
-
-// A 24-bit bottom-up BMP file of 0xRRGGBB pixels given top row first.
-std::string Bmp(int w, int h, const std::vector<std::uint32_t>& pixels) {
-  const int rowBytes = (w * 3 + 3) / 4 * 4;
-  std::string b(54 + rowBytes * h, '\0');
-  const auto put32 = [&](int at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  b[0] = 'B', b[1] = 'M';
-  put32(2, b.size()), put32(10, 54), put32(14, 40), put32(18, w), put32(22, h);
-  b[26] = 1, b[28] = 24;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      for (int c = 0; c < 3; ++c)
-        b[54 + (h - 1 - y) * rowBytes + x * 3 + c] =
-            static_cast<char>(pixels[y * w + x] >> (8 * c));
-  return b;
-}
 
 // Program paths resolve below a fresh temporary folder.
 class Surfaces : public GameUtilTest {
@@ -96,7 +79,10 @@ TEST_F(Surfaces, MissingOrBrokenPictureGivesOneBoxUnderTheContext) {
 
 TEST_F(Surfaces, LoadsAPictureThroughTheProgramPathAndCopiesNothingThroughA0Handle) {
   const std::vector<std::uint32_t> pixels = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0, 0xFFFFFF};
-  tmp.Write("Gfx/Menu/Bg.bmp", Bmp(3, 2, pixels));
+  platform::Surface picture(3, 2);
+  std::copy(pixels.begin(), pixels.end(), picture.data());
+  const platform::test::Bytes bmp = platform::test::MakeBmp(picture, 24, false);
+  tmp.Write("Gfx/Menu/Bg.bmp", std::string(bmp.begin(), bmp.end()));
   const std::int32_t before = GetDCCount();
   std::int32_t h = GenerateDC("gfx\\menu\\BG.bmp");
   ASSERT_NE(h, 0);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -105,39 +104,45 @@ Xy Places(const std::vector<IconPlace>& icons) {
   return out;
 }
 
-TEST(DesktopIcons, PlacesComeBackAfterTheDesktopRearrangedThem) {
-  for (bool nt : {true, false}) {
-    FakeDesktop desktop;
-    desktop.nt = nt;
-    desktop.icons = {{40, 300}, {120, 10}, {0, 0}};
-    DesktopIcons places(desktop, desktop);
-    ASSERT_TRUE(places.SaveDesktopIcons());
-    EXPECT_EQ(desktop.openBuffers, 0);
-    EXPECT_TRUE(desktop.commands.empty());     // saving moves nothing
-    desktop.icons = {{5, 5}, {6, 6}, {7, 7}};  // the mode switch crowded them together
-    places.RestoreDesktopIcons();
-    EXPECT_EQ(Places(desktop.icons), (Xy{{40, 300}, {120, 10}, {0, 0}}));
-    EXPECT_EQ(desktop.commands[0], "set 0 " + std::to_string(300 * 65536 + 40));
+// The places come back after the mode switch crowded the icons, through either kind of shared
+// memory; automatic arrangement is suspended before the first icon moves and put back after the
+// last, only when it was on; an icon added after the save keeps its place.
+TEST(DesktopIcons, PlacesComeBackAndArrangementIsSuspendedOnlyWhenItWasOn) {
+  for (const bool nt : {true, false}) {
+    for (const bool arranged : {true, false}) {
+      SCOPED_TRACE(testing::Message() << "nt " << nt << ", arranged " << arranged);
+      FakeDesktop desktop;
+      desktop.nt = nt;
+      desktop.autoArrange = arranged;
+      desktop.icons = {{40, 300}, {120, 10}, {0, 0}};
+      DesktopIcons places(desktop, desktop);
+      ASSERT_TRUE(places.SaveDesktopIcons());
+      EXPECT_EQ(desktop.openBuffers, 0);
+      EXPECT_FALSE(desktop.autoArrange);
+      std::vector<std::string> want;
+      if (arranged) want.push_back("toggle");
+      EXPECT_EQ(desktop.commands, want);  // saving moves nothing
+      desktop.icons = {{5, 5}, {6, 6}, {7, 7}, {99, 99}};
+      places.RestoreDesktopIcons();
+      EXPECT_EQ(Places(desktop.icons), (Xy{{40, 300}, {120, 10}, {0, 0}, {99, 99}}));
+      EXPECT_EQ(desktop.autoArrange, arranged);
+      // Each place packed as Y * 65536 + X.
+      for (const char* set : {"set 0 19660840", "set 1 655480", "set 2 0"}) want.push_back(set);
+      if (arranged) want.push_back("toggle");
+      EXPECT_EQ(desktop.commands, want);
+    }
   }
+  // An icon removed after the save: only the ones still there are placed.
+  FakeDesktop desktop;
+  desktop.icons = {{10, 10}, {20, 20}};
+  DesktopIcons places(desktop, desktop);
+  places.SaveDesktopIcons();
+  desktop.icons = {{1, 1}};
+  places.RestoreDesktopIcons();
+  EXPECT_EQ(desktop.commands, std::vector<std::string>{"set 0 " + std::to_string(10 * 65536 + 10)});
 }
 
-TEST(DesktopIcons, AutomaticArrangementIsSuspendedOnlyWhenItWasOn) {
-  for (const bool arranged : {true, false}) {
-    FakeDesktop desktop;
-    desktop.autoArrange = arranged;
-    desktop.icons = {{1, 2}};
-    DesktopIcons places(desktop, desktop);
-    places.SaveDesktopIcons();
-    EXPECT_FALSE(desktop.autoArrange);
-    places.RestoreDesktopIcons();
-    EXPECT_EQ(desktop.autoArrange, arranged);
-    EXPECT_EQ(std::count(desktop.commands.begin(), desktop.commands.end(), "toggle"),
-              arranged ? 2 : 0);
-    EXPECT_EQ(!desktop.commands.empty() && desktop.commands.front() == "toggle",
-              arranged);  // before any icon is placed
-  }
-}
-
+// No icons, no desktop list (and so always on Linux): nothing saved, nothing moved later.
 TEST(DesktopIcons, NoListOrNoIconsMeansNothingSavedAndNothingMoved) {
   FakeDesktop empty, absent;
   absent.present = false;
@@ -152,20 +157,6 @@ TEST(DesktopIcons, NoListOrNoIconsMeansNothingSavedAndNothingMoved) {
   }
   EXPECT_TRUE(empty.commands.empty() && absent.commands.empty());
   EXPECT_EQ(empty.icons[0].X, 3);
-}
-
-TEST(DesktopIcons, IconsAddedOrRemovedAfterTheSave) {
-  FakeDesktop desktop;
-  desktop.icons = {{10, 10}, {20, 20}};
-  DesktopIcons places(desktop, desktop);
-  places.SaveDesktopIcons();
-  desktop.icons = {{1, 1}, {2, 2}, {99, 99}};
-  places.RestoreDesktopIcons();
-  EXPECT_EQ(Places(desktop.icons), (Xy{{10, 10}, {20, 20}, {99, 99}}));  // 99: no place saved
-  desktop.icons = {{1, 1}};
-  desktop.commands.clear();
-  places.RestoreDesktopIcons();
-  EXPECT_EQ(desktop.commands, std::vector<std::string>{"set 0 " + std::to_string(10 * 65536 + 10)});
 }
 
 // Y high, X low; a negative X would borrow from Y, a wide one spill into it.

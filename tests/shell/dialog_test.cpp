@@ -57,7 +57,9 @@ class DialogTest : public ::testing::Test {
   RuntimeHost host_;
 };
 
-TEST_F(DialogTest, FocusWalksTheButtonsAndOptionsInOrderAndWraps) {
+// Tab and the arrows walk the buttons and options in order and wrap; Space selects one option
+// per group, Enter presses a button, a held key acts once, Escape cancels.
+TEST_F(DialogTest, TheKeyboardWalksTheFocusSelectsPressesAndCancels) {
   SampleDialog d(run_.rt());
   d.Show();
   EXPECT_EQ(d.Focus(), d.a0);
@@ -75,16 +77,17 @@ TEST_F(DialogTest, FocusWalksTheButtonsAndOptionsInOrderAndWraps) {
   d.Key(kRight);
   d.Key(kDown);
   EXPECT_EQ(d.Focus(), d.a0);
-}
 
-TEST_F(DialogTest, SpaceSelectsOneOptionPerGroupAndEnterPressesButtons) {
-  SampleDialog d(run_.rt());
-  d.Show();
   d.Select(d.b0);
-  d.Key(kSpace);  // a0
+  d.Key(kSpace);
   EXPECT_EQ(d.SelectedIn(0), d.a0);
-  d.Key(kTab);
-  d.Key(kSpace);  // a1
+  int tab = kTab;
+  d.Form_KeyDown(tab, 0);
+  d.Form_KeyDown(tab, 0);  // the key repeats while held
+  d.Form_KeyDown(tab, 0);
+  d.Form_KeyUp(tab, 0);
+  EXPECT_EQ(d.Focus(), d.a1);
+  d.Key(kSpace);
   EXPECT_EQ(d.SelectedIn(0), d.a1);
   EXPECT_FALSE(d.At(d.a0).selected);
   EXPECT_EQ(d.SelectedIn(1), d.b0);  // the other group is untouched
@@ -93,22 +96,12 @@ TEST_F(DialogTest, SpaceSelectsOneOptionPerGroupAndEnterPressesButtons) {
   d.Key(kEnter);
   EXPECT_EQ(d.pressed, (std::vector<std::string>{"ok"}));
   EXPECT_TRUE(d.Loaded());
-}
-
-TEST_F(DialogTest, AHeldKeyActsOnceAndEscapeCancels) {
-  SampleDialog d(run_.rt());
-  d.Show();
-  int tab = kTab;
-  d.Form_KeyDown(tab, 0);
-  d.Form_KeyDown(tab, 0);  // the key repeats while held
-  d.Form_KeyDown(tab, 0);
-  EXPECT_EQ(d.Focus(), d.a1);
-  d.Form_KeyUp(tab, 0);
   d.Key(kEscape);
-  EXPECT_EQ(d.pressed, (std::vector<std::string>{"cancel"}));
+  EXPECT_EQ(d.pressed, (std::vector<std::string>{"ok", "cancel"}));
   EXPECT_FALSE(d.Loaded());
 }
 
+// A press counts only when released over the control it went down on; the picture box is none.
 TEST_F(DialogTest, APressCountsOnlyWhenReleasedOverTheSameControl) {
   SampleDialog d(run_.rt());
   d.Show();
@@ -128,6 +121,7 @@ TEST_F(DialogTest, APressCountsOnlyWhenReleasedOverTheSameControl) {
   EXPECT_EQ(d.Focus(), d.a1);
 }
 
+// The focus mark and the selected option's ring are drawn where they belong.
 TEST_F(DialogTest, TheFocusMarkAndTheSelectionAreVisible) {
   SampleDialog d(run_.rt());
   d.Show();
@@ -144,6 +138,7 @@ TEST_F(DialogTest, TheFocusMarkAndTheSelectionAreVisible) {
   EXPECT_EQ(platform::GetPixel(d.Image(), 92, 12), platform::Rgb(30, 110, 230));
 }
 
+// Every picture the dialog loads is freed when it closes.
 TEST_F(DialogTest, PicturesAreFreedWhenTheDialogCloses) {
   const std::int32_t before = GameUtil::GetDCCount();
   {

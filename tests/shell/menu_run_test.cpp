@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gameutil/gameutil.h"
@@ -25,16 +26,25 @@ int Count(const std::vector<std::string>& trace, const std::string& line) {
 }
 
 // The menu holds no pictures while a game runs, and every round trip gives back all it took.
+// The display mode the program's driver reports never changes: the canvas (mode 0) is always
+// scaled, the user's screen mode is left alone.
 TEST(MenuRun, TheMenuHoldsNoSurfacesWhileAGameRunsAndFreesThemEachTime) {
   MenuRun run(
       "wait 600\nclick 400 325\nwait 300\nkey Escape\nwait 700\nclick 150 325\nwait 300\n"
       "key Escape\nwait 700\nkey Escape\nwait 50\n");
   const std::int32_t before = GameUtil::GetDCCount();
+  const auto mode = [&run] {
+    platform::DisplayMode m;
+    EXPECT_TRUE(run.rt().Display().EnumDisplaySettings(platform::kEnumCurrentSettings, m));
+    return std::tuple(m.bitsPerPixel, m.width, m.height);
+  };
+  const auto desktop = mode();
   std::vector<std::int32_t> atLaunch;
   GameCatalog catalog = BaseCatalog();
   for (auto& entry : catalog) {
     entry.create = [&, entry](platform::Runtime& rt, platform::Form& menu) -> platform::Form& {
       atLaunch.push_back(GameUtil::GetDCCount());
+      EXPECT_EQ(mode(), desktop);
       return rt.Create<PlaceholderGameForm>(menu, entry.formName, entry.contextWord,
                                             entry.iconPath);
     };
@@ -42,6 +52,7 @@ TEST(MenuRun, TheMenuHoldsNoSurfacesWhileAGameRunsAndFreesThemEachTime) {
   EXPECT_EQ(run.Run(catalog), 0);
   EXPECT_EQ(atLaunch, (std::vector<std::int32_t>{before, before}));
   EXPECT_EQ(GameUtil::GetDCCount(), before);  // quitting freed the last menu pass too
+  EXPECT_EQ(mode(), desktop);
   for (const auto& line : run.Trace()) EXPECT_EQ(line.find(" box "), std::string::npos) << line;
 }
 

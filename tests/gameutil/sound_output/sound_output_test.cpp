@@ -82,8 +82,7 @@ void ExpectAtABufferIn(std::size_t frame, Window w, const char* what) {
 
 class SoundOutput : public ::testing::Test {
  protected:
-  SoundOutput()
-      : dir_(::testing::UnitTest::GetInstance()->current_test_info()->name()), device_(dir_) {
+  SoundOutput() : device_(dir_) {
     host_.sound = &device_.Sound();
     dir_.Write("Sfx\\Silence.wav", soundtest::ToneWav(100, 0));
   }
@@ -122,29 +121,25 @@ class SoundOutput : public ::testing::Test {
   soundtest::DeviceHost host_;
 };
 
-TEST_F(SoundOutput, AGameSoundPlaysWholeFromTheNextBufferThenSilence) {
-  const Samples clip = Clip("Sfx\\Hello.wav", MonoTone(3300, 50, 9000));  // 150 ms
-  ASSERT_GT(Frames(clip), 6000u);
-  const Window played =
-      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\Hello.wav", 0, 1), 1); });
-  Play(Frames(clip) + device_.Slack() + 2 * kBufferFrames);
-  const Samples out = Stop();
-
-  const std::size_t heard = FirstSound(out, 0);
-  ASSERT_NE(heard, kNone) << "nothing was played";
-  const std::size_t start = heard - FirstSound(clip, 0);
-  ExpectAtABufferIn(start, played, "the sound starts");
-  EXPECT_EQ(EndOfMatch(out, start, clip, false), start + Frames(clip)) << "not the whole sound";
-  EXPECT_TRUE(Silent(out, start + Frames(clip), Frames(out)));
-}
-
-// A synchronous sound returns once it has been played: the next sound never cuts its end.
-TEST_F(SoundOutput, SynchronousSoundsFollowEachOtherWhole) {
+// Synchronous sounds follow each other whole: each returns once it has been played, so the next
+// never cuts its end. Then a background loop joins itself without a gap until the next background
+// sound replaces it from that sound's own start; StopAllSounds then leaves silence.
+TEST_F(SoundOutput, SoundsPlayWholeLoopsJoinWithoutAGapAndStopAllSoundsSilencesThem) {
   const Samples tick = Clip("Sfx\\Tick.wav", StereoTone(2500, 100, 10000));
   const Samples tock = Clip("Sfx\\Tock.wav", MonoTone(1700, 30, 7000));
+  // Whole periods: a gap, a repeated or a skipped frame at a join shows as a mismatch.
+  const Samples first = Clip("Sfx\\First.wav", StereoTone(1000, 100, 12000));
+  const Samples next = Clip("Sfx\\Next.wav", StereoTone(900, 150, 6000));
   const char* files[] = {"Sfx\\Tick.wav", "Sfx\\Tock.wav"};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(GameUtil::PlayGameSound(files[i % 2], 0, 0), 1);
-  Play(device_.Slack() + kBufferFrames);
+  const Window started =
+      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\First.wav", 0, 9), 1); });
+  Play(8 * kBufferFrames);
+  const Window replaced =
+      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\Next.wav", 0, 131081), 1); });
+  Play(5 * kBufferFrames);
+  const Window stopped = device_.Around([] { GameUtil::StopAllSounds(); });
+  Play(device_.Slack() + 2 * kBufferFrames);
   const Samples out = Stop();
 
   std::size_t at = 0;
@@ -159,55 +154,30 @@ TEST_F(SoundOutput, SynchronousSoundsFollowEachOtherWhole) {
     EXPECT_EQ(end, start + Frames(clip)) << "cut after " << end - start << " frames";
     at = end;
   }
-  EXPECT_TRUE(Silent(out, at, Frames(out)));
-}
-
-TEST_F(SoundOutput, ALoopJoinsWithoutAGapUntilStopAllSoundsLeavesSilence) {
-  // Ten whole periods: a gap, a repeated or a skipped frame at a join shows as a mismatch.
-  const Samples loop = Clip("Sfx\\Loop.wav", StereoTone(1000, 100, 12000));
-  const Window started =
-      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\Loop.wav", 0, 9), 1); });
-  Play(8 * kBufferFrames);
-  const Window stopped = device_.Around([] { GameUtil::StopAllSounds(); });
-  Play(device_.Slack() + 2 * kBufferFrames);
-  const Samples out = Stop();
-
-  const std::size_t start = FirstSound(out, 0);
-  ASSERT_NE(start, kNone) << "nothing was played";
+  const std::size_t start = FirstSound(out, at);
+  ASSERT_NE(start, kNone) << "the loop was not played";
   ExpectAtABufferIn(start, started, "the loop starts");
-  const std::size_t cut = EndOfMatch(out, start, loop, true);
-  ExpectAtABufferIn(cut, stopped, "the loop is cut");
-  EXPECT_GE(cut - start, 5 * Frames(loop)) << "the loop joined itself too few times";
+  const std::size_t switched = EndOfMatch(out, start, first, true);
+  ExpectAtABufferIn(switched, replaced, "the next sound takes over");
+  EXPECT_GE(switched - start, 5 * Frames(first)) << "the loop joined itself too few times";
+  const std::size_t cut = EndOfMatch(out, switched, next, true);
+  ExpectAtABufferIn(cut, stopped, "the next sound is cut");
   EXPECT_TRUE(Silent(out, cut, Frames(out))) << "sound after StopAllSounds";
 }
 
-TEST_F(SoundOutput, ABackgroundSoundIsReplacedByTheNextFromItsStart) {
-  const Samples first = Clip("Sfx\\First.wav", StereoTone(700, 70, 10000));
-  const Samples next = Clip("Sfx\\Next.wav", StereoTone(900, 150, 6000));
-  const Window started =
-      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\First.wav", 0, 9), 1); });
-  Play(5 * kBufferFrames);
-  const Window replaced =
-      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\Next.wav", 0, 131081), 1); });
-  Play(device_.Slack() + 4 * kBufferFrames);
-  const Samples out = Stop();
-
-  const std::size_t start = FirstSound(out, 0);
-  ASSERT_NE(start, kNone) << "nothing was played";
-  ExpectAtABufferIn(start, started, "the first sound starts");
-  const std::size_t switched = EndOfMatch(out, start, first, true);
-  ExpectAtABufferIn(switched, replaced, "the next sound takes over");
-  // From there on the next sound alone, looping, to the end of the recording.
-  EXPECT_EQ(EndOfMatch(out, switched, next, true), Frames(out));
-}
-
-TEST_F(SoundOutput, AMediaFileSoundsWhileItsPositionAdvancesUntilStopAllSounds) {
-  const Samples song = Clip("Sfx\\Song.wav", StereoTone(44100, 441, 8000));  // one second
+// A media file over a looping wave sound: what is heard is their exact sum, never clipped; the
+// media position moves on with what the device played; StopAllSounds cuts both and closes it.
+TEST_F(SoundOutput, AMediaFileMixesOverAWaveSoundAndItsPositionAdvancesUntilStopAllSounds) {
+  const Samples hum = Clip("Sfx\\Hum.wav", StereoTone(800, 80, 15000));
+  const Samples song = Clip("Sfx\\Song.wav", StereoTone(44100, 441, 15000));  // one second
+  const Window humStarted =
+      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\Hum.wav", 0, 9), 1); });
+  Play(2 * kBufferFrames);
   ASSERT_EQ(Media("open Sfx\\Song.wav TYPE waveaudio  ALIAS song"), 0);
   std::string reply;
   EXPECT_EQ(Media("status song length", &reply), 0);
   EXPECT_EQ(reply, "1000");
-  const Window started = device_.Around([&] { EXPECT_EQ(Media("play song"), 0); });
+  const Window songStarted = device_.Around([&] { EXPECT_EQ(Media("play song"), 0); });
   struct Poll {
     std::size_t written;
     long position;
@@ -226,11 +196,31 @@ TEST_F(SoundOutput, AMediaFileSoundsWhileItsPositionAdvancesUntilStopAllSounds) 
 
   const std::size_t start = FirstSound(out, 0);
   ASSERT_NE(start, kNone) << "nothing was played";
-  ExpectAtABufferIn(start, started, "the media file starts");
-  const std::size_t cut = EndOfMatch(out, start, song, false);
-  ExpectAtABufferIn(cut, stopped, "the media file is cut");
-  EXPECT_LT(cut - start, Frames(song));
-  EXPECT_TRUE(Silent(out, cut, Frames(out))) << "sound after StopAllSounds";
+  ExpectAtABufferIn(start, humStarted, "the wave sound starts");
+  // Both end at a buffer's start: up to there, take the looping wave sound away; the media file
+  // must be what is left.
+  std::size_t end = Frames(out);
+  while (end > start && SilentFrame(out, end - 1)) --end;
+  end = (end + kBufferFrames - 1) / kBufferFrames * kBufferFrames;
+  ExpectAtABufferIn(end, stopped, "the sounds are cut");
+  Samples rest(2 * end, 0);
+  int peak = 0;
+  for (std::size_t f = start; f < end; ++f) {
+    for (std::size_t c = 0; c < 2; ++c) {
+      const int sample = out[2 * f + c];
+      const int left = sample - hum[2 * ((f - start) % Frames(hum)) + c];
+      rest[2 * f + c] = static_cast<std::int16_t>(std::clamp(left, -32768, 32767));
+      peak = std::max(peak, std::abs(sample));
+    }
+  }
+  const std::size_t songStart = FirstSound(rest, start);
+  ASSERT_NE(songStart, kNone) << "the media file was not heard";
+  ExpectAtABufferIn(songStart, songStarted, "the media file starts");
+  EXPECT_EQ(EndOfMatch(rest, songStart, song, false), end);
+  EXPECT_TRUE(Silent(out, end, Frames(out))) << "sound after StopAllSounds";
+  // Both at 15000: together they go well past either alone, and nowhere reach full scale.
+  EXPECT_GT(peak, 20000);
+  EXPECT_LT(peak, 32767);
 
   // Between two polls the device wrote buffers and slept after each, so the position moved on;
   // and it is never behind what the device had played: n buffers after the start take at least
@@ -242,49 +232,10 @@ TEST_F(SoundOutput, AMediaFileSoundsWhileItsPositionAdvancesUntilStopAllSounds) 
       EXPECT_GT(polls[i].position, polls[i - 1].position);
     }
     const std::int64_t buffers =
-        (static_cast<std::int64_t>(polls[i].written) - static_cast<std::int64_t>(start)) /
+        (static_cast<std::int64_t>(polls[i].written) - static_cast<std::int64_t>(songStart)) /
         static_cast<std::int64_t>(kBufferFrames);
     EXPECT_GE(polls[i].position, (buffers - 1) * kDeviceSleepMs - 1);
   }
-}
-
-TEST_F(SoundOutput, TwoSoundsMixToTheirExactSumWithoutClipping) {
-  const Samples hum = Clip("Sfx\\Hum.wav", StereoTone(800, 80, 15000));
-  const Samples bell = Clip("Sfx\\Bell.wav", StereoTone(4000, 57, 15000));
-  const Window humStarted =
-      device_.Around([] { EXPECT_EQ(GameUtil::PlayGameSound("Sfx\\Hum.wav", 0, 9), 1); });
-  Play(2 * kBufferFrames);
-  ASSERT_EQ(Media("open Sfx\\Bell.wav TYPE waveaudio  ALIAS bell"), 0);
-  const Window bellStarted = device_.Around([&] { EXPECT_EQ(Media("play bell"), 0); });
-  Play(Frames(bell) + device_.Slack() + kBufferFrames);
-  GameUtil::StopAllSounds();
-  Play(device_.Slack() + kBufferFrames);
-  const Samples out = Stop();
-
-  const std::size_t start = FirstSound(out, 0);
-  ASSERT_NE(start, kNone) << "nothing was played";
-  ExpectAtABufferIn(start, humStarted, "the wave sound starts");
-  // Take the looping wave sound away until it was stopped; the media file must be what is left.
-  std::size_t end = Frames(out);
-  while (end > start && SilentFrame(out, end - 1)) --end;
-  Samples rest(2 * end, 0);
-  int peak = 0;
-  for (std::size_t f = start; f < end; ++f) {
-    for (std::size_t c = 0; c < 2; ++c) {
-      const int sample = out[2 * f + c];
-      const int left = sample - hum[2 * ((f - start) % Frames(hum)) + c];
-      rest[2 * f + c] = static_cast<std::int16_t>(std::clamp(left, -32768, 32767));
-      peak = std::max(peak, std::abs(sample));
-    }
-  }
-  const std::size_t bellStart = FirstSound(rest, start);
-  ASSERT_NE(bellStart, kNone) << "the media file was not heard";
-  ExpectAtABufferIn(bellStart, bellStarted, "the media file starts");
-  EXPECT_EQ(EndOfMatch(rest, bellStart, bell, false), bellStart + Frames(bell));
-  EXPECT_TRUE(Silent(rest, bellStart + Frames(bell), end));
-  // Both at 15000: together they go well past either alone, and nowhere reach full scale.
-  EXPECT_GT(peak, 20000);
-  EXPECT_LT(peak, 32767);
 }
 
 }  // namespace

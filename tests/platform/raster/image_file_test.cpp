@@ -2,78 +2,30 @@
 #include "platform/image_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "platform/store/temp_folder.h"
 #include "raster_support.h"
 
 namespace platform {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void Put(Bytes& b, std::uint32_t v, int n) {
-  for (int i = 0; i < n; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A BMP of the surface: 24 or 32 bits a pixel (the fourth byte set, as alpha-writing tools
-// do), or 8 / 1 bits through a palette that holds every pixel. Rows bottom-up unless topDown.
-Bytes MakeBmp(const Surface& s, int bits, bool topDown,
-              const std::vector<std::uint32_t>& palette = {}) {
-  const int w = s.width(), h = s.height(), rowBytes = (w * bits + 31) / 32 * 4;
-  const auto colours = static_cast<std::uint32_t>(palette.size());
-  const std::uint32_t offset = 54 + 4 * colours, body = rowBytes * h;
-  Bytes b = {'B', 'M'};
-  for (const std::uint32_t v : {offset + body, 0u, offset, 40u, static_cast<std::uint32_t>(w),
-                                static_cast<std::uint32_t>(topDown ? -h : h)}) {
-    Put(b, v, 4);
-  }
-  Put(b, 1, 2);
-  Put(b, bits, 2);
-  for (const std::uint32_t v : {0u, body, 2835u, 2835u, colours, 0u}) Put(b, v, 4);
-  for (const std::uint32_t c : palette) Put(b, c, 4);
-  for (int i = 0; i < h; ++i) {
-    const std::uint32_t* row = s.row(topDown ? i : h - 1 - i);
-    Bytes line(rowBytes, 0);
-    for (int x = 0; x < w; ++x) {
-      const auto index = std::find(palette.begin(), palette.end(), row[x]) - palette.begin();
-      if (bits >= 24) {
-        for (int k = 0; k < 3; ++k) line[bits / 8 * x + k] = (row[x] >> (8 * k)) & 0xFF;
-        if (bits == 32) line[4 * x + 3] = 0xFF;
-      } else if (bits == 8) {
-        line[x] = static_cast<std::uint8_t>(index);
-      } else {
-        line[x / 8] |= static_cast<std::uint8_t>(index << (7 - x % 8));
-      }
-    }
-    b.insert(b.end(), line.begin(), line.end());
-  }
-  return b;
-}
+using test::Bytes;
+using test::MakeBmp;
 
 class ImageFile : public ::testing::Test {
  protected:
-  ImageFile() { std::filesystem::create_directories(dir_); }
-  ~ImageFile() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-  std::string File(const std::string& name) const { return (dir_ / name).string(); }
+  std::string File(const std::string& name) const { return (tmp_.path() / name).string(); }
   // Writes a fresh file each time (rewriting one in place makes some file systems wait for the
   // disk) and gives its path.
   std::string Write(const std::string& name, const Bytes& b) const {
     std::filesystem::remove(File(name));
-    std::ofstream(File(name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-    return File(name);
+    return tmp_.Write(name, std::string(b.begin(), b.end())).string();
   }
 
-  const std::filesystem::path dir_ =
-      std::filesystem::temp_directory_path() /
-      ("kidplay-raster-" + std::to_string(::getpid()) + "-" +
-       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  TempFolder tmp_;
   std::mt19937 rng_{51};
 };
 

@@ -1,12 +1,9 @@
 // Test files written byte by byte (WAV clips and the pieces of ".cur" files), a temporary
 // folder for them, and a clock the test moves.
 #pragma once
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,6 +11,7 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/store/temp_folder.h"
 
 namespace soundtest {
 
@@ -66,36 +64,18 @@ inline Bytes ToneWav(int ms, std::int16_t level = 1000) {
                  }));
 }
 
-// A folder of its own below the system's temporary folder, removed again at the end.
-class TempDir {
+// A temporary folder whose files are named as the program names them ("Sfx\A.wav").
+class TempDir : public TempFolder {
  public:
-  explicit TempDir(std::string_view name)
-      : path_(std::filesystem::temp_directory_path() /
-              ("kidplay-sound-" + std::string(name) + "-" + std::to_string(::getpid()))) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-
-  // The file of a program-style relative name ("Sfx\A.wav").
-  std::filesystem::path Resolve(std::string_view name) const {
+  static std::string Relative(std::string_view name) {
     std::string rel(name);
     std::replace(rel.begin(), rel.end(), '\\', '/');
-    return path_ / rel;
+    return rel;
   }
+  std::filesystem::path Resolve(std::string_view name) const { return path() / Relative(name); }
   void Write(std::string_view name, const Bytes& bytes) const {
-    const std::filesystem::path file = Resolve(name);
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    TempFolder::Write(Relative(name), std::string(bytes.begin(), bytes.end()));
   }
-
- private:
-  std::filesystem::path path_;
 };
 
 // A sound system on a clock the test moves: `wait` lets the time pass at once.

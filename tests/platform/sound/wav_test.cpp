@@ -48,6 +48,12 @@ TEST(DecodeWav, EachFormatBecomesInterleavedStereoAtTheMixRate) {
   EXPECT_EQ(clip->lengthMs, 1000);
   EXPECT_NEAR(clip->samples.size() / 2.0, 44100.0, 44.0);
   EXPECT_NEAR(clip->samples[clip->samples.size() - 200], 8000, 200);
+  // Lengths in whole milliseconds (a synchronous sound waits that long): 8-bit mono at 11025 Hz,
+  // 2205 frames; 16-bit stereo at 44100 Hz, 33075 frames; 22050 Hz, 1000 frames = 45.35 ms.
+  const std::pair<Bytes, int> lengths[] = {{MakeWav({1, 1, 11025, 8}, Bytes(2205, 0x80)), 200},
+                                           {MakeWav({1, 2, 44100, 16}, Bytes(33075 * 4, 0)), 750},
+                                           {MakeWav({1, 1, 22050, 16}, Bytes(2000, 0)), 45}};
+  for (const auto& [wav, ms] : lengths) EXPECT_EQ(DecodeWav(wav)->lengthMs, ms);
 }
 
 TEST(DecodeWav, ChunksBeforeTheDataAreSkippedWithTheirPadding) {
@@ -122,7 +128,7 @@ TEST(MixVoice, AddsSaturatesLoopsAndStops) {
 }
 
 TEST(ClipCache, KeepsClipsWithinItsBudgetDroppingTheLeastRecentlyUsed) {
-  soundtest::TempDir dir("cache");
+  soundtest::TempDir dir;
   // 8000 Hz clips of 100 ms: 4410 stereo frames each, 17640 bytes once converted.
   for (const char* name : {"a.wav", "b.wav", "c.wav"}) dir.Write(name, soundtest::ToneWav(100));
   const auto file = [&](const char* name) { return dir.Resolve(name).string(); };
