@@ -13,20 +13,16 @@
 //   KIDPLAY_SOAK_PROGRAM=P    soak this copy of the program (with its Gfx/, Sfx/, Data/, Fonts/)
 //                             instead of the build's, so the build can go on meanwhile
 // scripts/soak.sh sets these and runs the long soak in the sanitizer build.
+#include "soak.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
-
-#include "soak_check.h"
-#include "soak_script.h"
 
 namespace soak {
 namespace {
@@ -38,11 +34,6 @@ constexpr bool kSanitized = false;
 #endif
 
 constexpr std::int64_t kVisitMs = 40000;
-constexpr std::int64_t kTwoMinutes = 120000;
-
-int Processors() {
-  return std::max(1, static_cast<int>(::sysconf(_SC_NPROCESSORS_ONLN)));
-}
 
 std::string Report(const Outcome& o) {
   std::ostringstream out;
@@ -52,29 +43,21 @@ std::string Report(const Outcome& o) {
   return out.str();
 }
 
-std::string Played(const Outcome& o) {
-  std::ostringstream out;
-  for (int g = 0; g < kGames; ++g)
-    out << " " << kFormNames[g] << " " << o.playedMs[g] / 1000 << "s";
-  return out.str();
-}
-
-// Loop passes of different lengths meet different timing: a run's pass length comes from its
-// seed unless one is asked for.
-int FrameMsOf(std::uint32_t seed) {
-  static constexpr int kFrames[] = {10, 16, 25, 33};
-  return kFrames[seed % 4];
-}
-
-// Rounds of 40-second visits that give each game at least `minutes` virtual minutes.
-int RoundsFor(int minutes) {
-  return static_cast<int>((minutes * 60000 + kVisitMs - 1) / kVisitMs);
-}
-
-std::string Again(std::uint32_t seed, int minutes, int frameMs) {
-  return "KIDPLAY_SOAK_SEEDS=" + std::to_string(seed) +
-         " KIDPLAY_SOAK_MINUTES=" + std::to_string(minutes) +
-         " KIDPLAY_SOAK_FRAME_MS=" + std::to_string(frameMs) + " scripts/soak.sh";
+// Rounds of 40-second visits that give each game at least `minutes` virtual minutes, each run
+// at its own loop pass length (drawn from the seed unless one is asked for): passes of different
+// lengths meet different timing.
+std::vector<Plan> Plans(const std::vector<std::uint32_t>& seeds, int minutes, int frameMs = 0) {
+  std::vector<Plan> plans;
+  for (std::uint32_t seed : seeds) {
+    plans.push_back(
+        MakePlan(seed, static_cast<int>((minutes * 60000 + kVisitMs - 1) / kVisitMs), kVisitMs));
+    Plan& p = plans.back();
+    p.frameMs = frameMs > 0 ? frameMs : std::vector{10, 16, 25, 33}[seed % 4];
+    p.again = "KIDPLAY_SOAK_SEEDS=" + std::to_string(seed) +
+              " KIDPLAY_SOAK_MINUTES=" + std::to_string(minutes) +
+              " KIDPLAY_SOAK_FRAME_MS=" + std::to_string(p.frameMs) + " scripts/soak.sh";
+  }
+  return plans;
 }
 
 // Four runs of two rounds each: every game 40 s a visit, so 320 s of each in all, at four pass
@@ -84,15 +67,8 @@ TEST(Soak, EveryGamePlaysTwoMinutesWithoutAFault) {
   const std::vector<std::uint32_t> seeds =
       kSanitized ? std::vector<std::uint32_t>{11, 2024, 77777, 2147483648u - 10000 - 250000}
                  : std::vector<std::uint32_t>{5, 4242, 90210, 2147483648u - 10000 - 350000};
-  std::vector<Plan> plans;
-  for (std::uint32_t seed : seeds) {
-    plans.push_back(MakePlan(seed, RoundsFor(1), kVisitMs));
-    plans.back().frameMs = FrameMsOf(seed);
-    plans.back().again = Again(seed, 1, FrameMsOf(seed));
-  }
   const std::vector<Outcome> outcomes =
-      RunPlans(plans, kSanitized ? 900 : 300, static_cast<int>(plans.size()));
-
+      RunPlans(Plans(seeds, 1), kSanitized ? 900 : 300, static_cast<int>(seeds.size()));
   std::array<std::int64_t, kGames> played{};
   for (const Outcome& o : outcomes) {
     EXPECT_TRUE(o.problems.empty()) << Report(o);
@@ -101,23 +77,7 @@ TEST(Soak, EveryGamePlaysTwoMinutesWithoutAFault) {
     for (int g = 0; g < kGames; ++g) played[g] += o.playedMs[g];
   }
   for (int g = 0; g < kGames; ++g)
-    EXPECT_GE(played[g], kTwoMinutes) << kFormNames[g] << " was played only " << played[g] << " ms";
-}
-
-std::vector<std::uint32_t> SeedsFromEnvironment() {
-  std::vector<std::uint32_t> seeds;
-  if (const char* list = std::getenv("KIDPLAY_SOAK_SEEDS")) {
-    std::stringstream in(list);
-    for (std::string item; std::getline(in, item, ',');) {
-      if (!item.empty()) seeds.push_back(static_cast<std::uint32_t>(std::stoul(item)));
-    }
-  }
-  if (const char* runs = std::getenv("KIDPLAY_SOAK_RUNS")) {
-    std::mt19937 fresh(static_cast<std::uint32_t>(
-        std::chrono::system_clock::now().time_since_epoch().count() ^ ::getpid()));
-    for (int i = std::atoi(runs); i > 0; --i) seeds.push_back(fresh());
-  }
-  return seeds;
+    EXPECT_GE(played[g], 120000) << kFormNames[g] << " was played only " << played[g] << " ms";
 }
 
 int NumberFromEnvironment(const char* name, int fallback) {
@@ -127,41 +87,45 @@ int NumberFromEnvironment(const char* name, int fallback) {
 }
 
 TEST(Soak, LongRunFromTheEnvironment) {
-  const std::vector<std::uint32_t> seeds = SeedsFromEnvironment();
+  std::vector<std::uint32_t> seeds;
+  std::stringstream list(std::getenv("KIDPLAY_SOAK_SEEDS") ? std::getenv("KIDPLAY_SOAK_SEEDS")
+                                                           : "");
+  for (std::string item; std::getline(list, item, ',');) {
+    if (!item.empty()) seeds.push_back(static_cast<std::uint32_t>(std::stoul(item)));
+  }
+  std::mt19937 fresh(static_cast<std::uint32_t>(
+      std::chrono::system_clock::now().time_since_epoch().count() ^ ::getpid()));
+  for (int i = NumberFromEnvironment("KIDPLAY_SOAK_RUNS", 0); i > 0; --i) seeds.push_back(fresh());
   if (seeds.empty()) GTEST_SKIP() << "set KIDPLAY_SOAK_RUNS or KIDPLAY_SOAK_SEEDS";
+
   const int minutes = NumberFromEnvironment("KIDPLAY_SOAK_MINUTES", 2);
-  const int rounds = RoundsFor(minutes);
-  const int frameMs = NumberFromEnvironment("KIDPLAY_SOAK_FRAME_MS", 0);
+  const std::vector<Plan> plans =
+      Plans(seeds, minutes, NumberFromEnvironment("KIDPLAY_SOAK_FRAME_MS", 0));
   // The sanitizer build plays a run in a small part of its virtual time; a run that takes as
   // long in wall-clock time has hung.
-  const int timeout = 300 + rounds * kGames * 60;
-  const int jobs = NumberFromEnvironment("KIDPLAY_SOAK_JOBS", Processors());
+  const int timeout = 300 + static_cast<int>(plans[0].visits.size()) * 60;
+  const int jobs = NumberFromEnvironment(
+      "KIDPLAY_SOAK_JOBS", std::max(1, static_cast<int>(::sysconf(_SC_NPROCESSORS_ONLN))));
   const char* copy = std::getenv("KIDPLAY_SOAK_PROGRAM");
-  const std::string program = copy ? copy : "";
 
-  std::cout << "soak: " << seeds.size() << " runs of " << rounds << " rounds (" << minutes
-            << " virtual minutes of each game), " << jobs << " at a time; seeds:";
+  std::cout << "soak: " << seeds.size() << " runs of " << plans[0].visits.size() / kGames
+            << " rounds (" << minutes << " virtual minutes of each game), " << jobs
+            << " at a time; seeds:";
   for (std::uint32_t s : seeds) std::cout << " " << s;
   std::cout << std::endl;
-  std::vector<Plan> plans;
-  for (std::uint32_t seed : seeds) {
-    plans.push_back(MakePlan(seed, rounds, kVisitMs));
-    plans.back().frameMs = frameMs > 0 ? frameMs : FrameMsOf(seed);
-    plans.back().again = Again(seed, minutes, plans.back().frameMs);
-  }
   int failed = 0;
-  const std::vector<Outcome> outcomes = RunPlans(
-      plans, timeout, jobs,
-      [&](const Outcome& o) {
-        if (o.problems.empty()) {
-          std::cout << "seed " << o.seed << " (--frame-ms " << o.frameMs << "): clean;" << Played(o)
-                    << std::endl;
-        } else {
-          ++failed;
-          std::cout << "FAILED " << Report(o) << std::endl;
-        }
-      },
-      program);
+  const auto print = [&](const Outcome& o) {
+    if (!o.problems.empty()) {
+      ++failed;
+      std::cout << "FAILED " << Report(o) << std::endl;
+      return;
+    }
+    std::cout << "seed " << o.seed << " (--frame-ms " << o.frameMs << "): clean;";
+    for (int g = 0; g < kGames; ++g)
+      std::cout << " " << kFormNames[g] << " " << o.playedMs[g] / 1000 << "s";
+    std::cout << std::endl;
+  };
+  const std::vector<Outcome> outcomes = RunPlans(plans, timeout, jobs, print, copy ? copy : "");
   std::cout << "soak: " << outcomes.size() - failed << " of " << outcomes.size() << " runs clean"
             << std::endl;
   EXPECT_EQ(failed, 0);
