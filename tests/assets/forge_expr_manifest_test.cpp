@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 
 #include "../../assets/forge/expr.h"
-#include "../../assets/forge/manifest.h"
+#include "manifest_text.h"
 
 namespace forge {
 namespace {
@@ -57,24 +56,8 @@ TEST(ForgeExpr, SubstituteReplacesEveryMarkerAndNamesTheLineOfAMistake) {
   EXPECT_THROW(Substitute("x {= 1 + 2", v), ExprError);
 }
 
-// Parses manifest files held in memory.
-std::vector<Entry> Parse(const std::map<std::string, std::string>& files,
-                         const std::string& top = "m.txt") {
-  return ReadManifest(top, [&](const std::string& name) -> std::optional<std::string> {
-    auto it = files.find(name);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
-  });
-}
-
-std::string ErrorOf(const std::map<std::string, std::string>& files) {
-  try {
-    Parse(files);
-  } catch (const ForgeError& e) {
-    return e.what();
-  }
-  return "";
-}
+using test::ErrorOf;
+using test::Parse;
 
 TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
   auto entries = Parse({
@@ -86,12 +69,13 @@ TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
        "include maze/part.txt\n"
        "Gfx/Cursors/hand.cur cursor 32x32 c/hand.svg hot=11,1\n"
        "Sfx/Silence.wav sound - s/silence.sound\n"
-       "Data/Dots/fish.dot data - dots/fish.dot\n"},
+       "Data/Dots/fish.dot data - dots/fish.dot\n"
+       "Gfx/Icon/i-64.png png 64x48 icon/i.svg flip=h var.r=2\n"},
       {"maze/part.txt",
        "Gfx/Maze/MouseEnding.bmp strip 200x160*5 maze/e.svg var.speed=-1.5 "
        "mask=Gfx/Maze/MouseEndingMask.bmp\n"},
   });
-  ASSERT_EQ(entries.size(), 6u);
+  ASSERT_EQ(entries.size(), 7u);
   const Entry& stop = entries[0];
   EXPECT_TRUE(stop.kind == Kind::Sprite && stop.width == 50 && stop.frames == 1);
   EXPECT_EQ(stop.Outputs(),
@@ -115,10 +99,14 @@ TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
   EXPECT_TRUE(entries[3].hotX == 11 && entries[3].hotY == 1);
   EXPECT_EQ(entries[4].kind, Kind::Sound);
   EXPECT_EQ(entries[5].kind, Kind::Data);
+  const Entry& icon = entries[6];  // a drawing at one size, with the drawing options
+  EXPECT_TRUE(icon.kind == Kind::Png && icon.width == 64 && icon.height == 48 && icon.flip == 'h');
+  EXPECT_EQ(icon.Outputs(), std::vector<std::string>{"Gfx/Icon/i-64.png"});
+  EXPECT_EQ(KindName(icon.kind), "png");
 }
 
 TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
-  const char* bad[] = {
+  std::vector<std::string> bad = {
       "Gfx/A.bmp picture 50x50",                           // too few fields
       "Gfx/A.bmp drawing 50x50 a.svg",                     // unknown kind
       "Gfx/A.bmp picture 50x a.svg",                       // bad size
@@ -151,9 +139,24 @@ TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
       "Gfx/A.bmp picture 5x5 a.svg rotate=90 rotate=180",  // twice
       "Gfx/A.bmp picture 5x5 a.svg shiny",                 // unknown option
       "include",                                           // include without a file
+      "Gfx/I.bmp png 5x5 i.svg",                           // a png not .png
+      "Gfx/I.png png - i.svg",                             // a png without a size
+      "Gfx/I.png png 5x5*2 i.svg",                         // a png with frames
+      "Gfx/I.png png 5x5 i.svg mask=Gfx/M.bmp",            // a png has no mask
+      "Gfx/I.png png 5x5 i.svg bg=#FFFFFF",                // a png keeps its alpha
+      "Gfx/I.png picture 5x5 i.svg",                       // a picture is a BMP
+      "Sfx/A/s.wav sound - a/s.sound channels=1",          // a part of a note file on a sound
+      "Gfx/A/p.bmp picture 10x10 a/p.svg beats=1-2",       // or a picture
   };
-  for (const char* line : bad) {
-    std::string error = ErrorOf({{"m.txt", std::string("# first\n") + line + "\n"}});
+  // A music entry's part of its note file: channels 1-16 once each, a range of beats, a tail
+  // up to 10 s, a known SoundFont, a level from -40 to below 0 dB.
+  for (const char* option :
+       {"channels=0", "channels=17", "channels=1,1", "channels=", "channels=1,", "beats=8",
+        "beats=8-8", "beats=9-8", "beats=-1-4", "beats=a-b", "tail=11", "tail=-1",
+        "soundfont=fluid", "level=0", "level=-41", "level=loud"})
+    bad.push_back(std::string("Sfx/A/s.wav music - a/s.music ") + option);
+  for (const std::string& line : bad) {
+    std::string error = ErrorOf({{"m.txt", "# first\n" + line + "\n"}});
     EXPECT_EQ(error.rfind("m.txt:2: ", 0), 0u) << line << " -> " << error;
   }
 }

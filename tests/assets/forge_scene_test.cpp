@@ -2,34 +2,16 @@
 // refused for, and the bundle that carries all of a scene's sources to the maker.
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "../../assets/forge/manifest.h"
 #include "../../assets/forge/scene_description.h"
+#include "manifest_text.h"
 
 namespace forge {
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-std::optional<std::string> Lookup(const Files& files, const std::string& name) {
-  auto it = files.find(name);
-  if (it == files.end()) return std::nullopt;
-  return it->second;
-}
-
-std::vector<Entry> Parse(const Files& files) {
-  return ReadManifest("m.txt", [&](const std::string& name) { return Lookup(files, name); });
-}
-
-std::string ErrorOf(const Files& files) {
-  try {
-    Parse(files);
-  } catch (const ForgeError& e) {
-    return e.what();
-  }
-  return "";
-}
+using test::ErrorOf;
+using test::Files;
+using test::Lookup;
+using test::Parse;
 
 const std::string kHouse =
     "# a house\n"
@@ -123,11 +105,9 @@ TEST(ForgeScene, TheBundleCarriesTheDescriptionAndEveryDrawing) {
                        {"p/bg.svg", "<svg>background</svg>"},
                        {"p/door.svg", ""},  // an empty file is still a file
                        {"p/bush.svg", "<svg>\n@scene-file p/x 3\n</svg>"}};
-  const auto entries = ReadManifest("m.txt", [&](const std::string& name) {
-    return name == "m.txt" ? std::optional<std::string>(
-                                 "Gfx/P/House/HouseSource.bmp scene 395x395 p/house.scene\n")
-                           : Lookup(files, name);
-  });
+  Files withManifest = files;
+  withManifest["m.txt"] = "Gfx/P/House/HouseSource.bmp scene 395x395 p/house.scene\n";
+  const auto entries = Parse(withManifest);
   const auto lookup = [&](const std::string& name) { return Lookup(files, name); };
   const auto bundle = BundleScene(entries[0], kHouse, lookup);
   ASSERT_TRUE(bundle.has_value());
