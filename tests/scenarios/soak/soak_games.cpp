@@ -61,9 +61,7 @@ DialogShape ColourChooser() {
 // The stop button at (675, y), the options button right of it, the next button above that.
 void Buttons(Game& g, int right, int y, bool next, DialogShape dialog) {
   g.stop = Button(675, y);
-  g.hasOptions = g.hasDialog = true;
   g.options = Button(right, y);
-  g.hasNext = next;
   if (next) g.next = Button(right, 475);
   g.dialog = std::move(dialog);
 }
@@ -128,7 +126,6 @@ std::array<Game, kGames> MakeGames() {
   Game& paint = g[5];
   paint.icon = {175, 500};
   paint.stop = Button(737, 537);
-  paint.hasDialog = true;
   paint.dialog = ColourChooser();
   // A double click on one of the eight colour buttons opens the chooser.
   for (int i = 0; i < 8; ++i) paint.dialogOpeners.push_back({7, 50 * i + 6, 39, 39});

@@ -145,12 +145,9 @@ struct Game {
   // Launches the game from the menu; a click there does nothing harmful in the game itself.
   Point icon;
   Area stop;
-  bool hasOptions = false;
-  Area options;
-  bool hasNext = false;
+  Area options;  // none where w is 0
   Area next;
-  bool hasDialog = false;
-  DialogShape dialog;
+  DialogShape dialog;  // none without controls
   // The dialog opens from the options button or F1; otherwise from a double click on one of
   // these areas.
   std::vector<Area> dialogOpeners;
@@ -165,6 +162,10 @@ struct Game {
   std::vector<Area> dragTo;
   std::vector<Area> dblClickAreas;
   std::vector<int> weights;  // by Action
+
+  bool HasOptions() const { return options.w > 0; }
+  bool HasNext() const { return next.w > 0; }
+  bool HasDialog() const { return !dialog.controls.empty(); }
 };
 
 const Game& GameAt(int index);

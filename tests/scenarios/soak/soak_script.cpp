@@ -46,7 +46,7 @@ class Generator {
         PlayVisit(g, visit.start + visitMs);
         // Leaves twice: the second time from a fresh start if the first one worked, or from
         // whatever kept the first one back (a dialog, a sound).
-        if (g.hasDialog) {
+        if (g.HasDialog()) {
           w_.ReleaseAll();
           holds_.clear();
           w_.Click(g.dialog.cancel.Centre());
@@ -102,7 +102,7 @@ class Generator {
         return HoldKey(rng_.Any(g.keys));
       case kAnyKey: {
         const std::string& name = AnyKeyButEscape();
-        if (name == "F1" && g.hasDialog && g.dialogOpeners.empty()) return DialogSession(g, true);
+        if (name == "F1" && g.HasDialog() && g.dialogOpeners.empty()) return DialogSession(g, true);
         return rng_.Chance(15) ? HoldKey(name) : TapKey(name);
       }
       case kClick:
@@ -141,7 +141,7 @@ class Generator {
       case kIdle:
         return w_.Wait(rng_.Range(2000, 12000));
       case kNext:
-        if (!g.hasNext) return;
+        if (!g.HasNext()) return;
         Resync(g);
         return w_.Click(Jitter(g.next));
       case kOptions:
@@ -353,11 +353,11 @@ class Generator {
   }
 
   void DialogSession(const Game& g, bool fromKey) {
-    if (!g.hasDialog) return;
+    if (!g.HasDialog()) return;
     const DialogShape& d = g.dialog;
     if (!g.dialogOpeners.empty()) {
       w_.DblClick(Jitter(rng_.Any(g.dialogOpeners)));
-    } else if (fromKey || !g.hasOptions || rng_.Chance(50)) {
+    } else if (fromKey || !g.HasOptions() || rng_.Chance(50)) {
       if (rng_.Chance(70)) {
         w_.Key("F1");
       } else {
