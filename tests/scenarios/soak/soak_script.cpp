@@ -155,24 +155,20 @@ class Generator {
   }
 
   void ReleaseDueKeys() {
-    for (std::size_t i = 0; i < holds_.size();) {
-      if (holds_[i].second <= w_.Now()) {
-        w_.KeyUp(holds_[i].first);
-        holds_.erase(holds_.begin() + static_cast<std::ptrdiff_t>(i));
-      } else {
-        ++i;
-      }
-    }
+    std::erase_if(holds_, [&](const auto& hold) {
+      if (hold.second > w_.Now()) return false;
+      w_.KeyUp(hold.first);
+      return true;
+    });
   }
 
   // A key still held from before comes up before it goes down again.
   void LetGo(const std::string& name) {
-    for (std::size_t i = 0; i < holds_.size(); ++i) {
-      if (holds_[i].first != name) continue;
+    std::erase_if(holds_, [&](const auto& hold) {
+      if (hold.first != name) return false;
       w_.KeyUp(name);
-      holds_.erase(holds_.begin() + static_cast<std::ptrdiff_t>(i));
-      return;
-    }
+      return true;
+    });
   }
 
   Point Jitter(Area a) {
