@@ -29,40 +29,6 @@ inline std::uint32_t U32(const Bytes& b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
 }
 
-struct Bmp {
-  int width = 0, height = 0;
-  std::vector<std::uint32_t> rgb;  // top row first
-};
-
-// A 24-bit uncompressed BMP; `error` says what is wrong otherwise.
-inline std::optional<Bmp> ParseBmp24(const Bytes& b, std::string& error) {
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return error = "not a BMP", std::nullopt;
-  if (U32(b, 2) != b.size()) return error = "file size field is wrong", std::nullopt;
-  if (U32(b, 14) != 40) return error = "not a BITMAPINFOHEADER", std::nullopt;
-  if (U16(b, 26) != 1) return error = "planes is not 1", std::nullopt;
-  if (U16(b, 28) != 24) return error = "not 24 bits per pixel", std::nullopt;
-  if (U32(b, 30) != 0) return error = "compressed", std::nullopt;
-  Bmp img;
-  img.width = static_cast<std::int32_t>(U32(b, 18));
-  auto h = static_cast<std::int32_t>(U32(b, 22));
-  img.height = h < 0 ? -h : h;
-  if (img.width <= 0 || img.height == 0) return error = "empty", std::nullopt;
-  const size_t stride = (static_cast<size_t>(img.width) * 3 + 3) / 4 * 4;
-  const size_t offset = U32(b, 10);
-  if (offset < 54 || offset + stride * img.height > b.size()) {
-    return error = "pixel data runs past the end", std::nullopt;
-  }
-  img.rgb.reserve(static_cast<size_t>(img.width) * img.height);
-  for (int y = 0; y < img.height; ++y) {
-    size_t row = offset + stride * (h < 0 ? y : img.height - 1 - y);
-    for (int x = 0; x < img.width; ++x) {
-      const std::uint8_t* p = &b[row + 3 * static_cast<size_t>(x)];
-      img.rgb.push_back(p[0] | (p[1] << 8) | (p[2] << 16));
-    }
-  }
-  return img;
-}
-
 struct Cur {
   int width = 0, height = 0, hotX = 0, hotY = 0;
   std::vector<std::uint32_t> argb;  // top row first, straight alpha
