@@ -26,7 +26,6 @@ struct Plan {
   std::uint32_t seed = 0;
   std::string script;
   std::vector<Visit> visits;
-  std::int64_t length = 0;        // virtual milliseconds of the whole script
   std::int64_t longestVisit = 0;  // the longest visit, for telling a stranded game
   int frameMs = 25;               // virtual milliseconds per loop pass of the run (--frame-ms)
   std::string again;              // the environment that has the test make this plan again

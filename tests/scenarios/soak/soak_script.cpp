@@ -64,7 +64,6 @@ class Generator {
     }
     w_.Wait(3000);
     plan.script = w_.Text();
-    plan.length = w_.Now();
     return plan;
   }
 
