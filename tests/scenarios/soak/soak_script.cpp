@@ -269,12 +269,17 @@ class Generator {
 
   // Brings the game to the front whatever is showing: a first click on its icon starts it from
   // the menu (or does nothing in the game), a second one a second later does the same in case
-  // the menu had only just shown and was not yet listening.
-  void Resync(const Game& g) {
+  // the menu had only just shown and was not yet listening. With `silence`, the first click
+  // silences a sound that still plays, and a key the cheer or a solo that the second click
+  // started; both stay within the menu's sleep.
+  void Resync(const Game& g, bool silence = false) {
     w_.Click(g.icon);
     w_.Wait(kMenuAwakeMs);
     w_.Click(g.icon);
-    w_.Wait(kBeforeMenuWakesMs);
+    if (!silence) return w_.Wait(kBeforeMenuWakesMs);
+    w_.Wait(150);
+    w_.Key("A");
+    w_.Wait(150);
   }
 
   // Escape or the stop button, sent only right after a resync, and so soon after it that a
@@ -282,18 +287,7 @@ class Generator {
   void Leave(const Game& g, bool byStop, bool heldKeyGuard = true) {
     holds_.clear();
     w_.ReleaseAll();
-    if (g.silenceFirst) {
-      // The first click of the resync silences a sound that still plays; a key silences the
-      // cheer or a solo that the second click started. Both stay within the menu's sleep.
-      w_.Click(g.icon);
-      w_.Wait(kMenuAwakeMs);
-      w_.Click(g.icon);
-      w_.Wait(150);
-      w_.Key("A");
-      w_.Wait(150);
-    } else {
-      Resync(g);
-    }
+    Resync(g, g.silenceFirst);
     // Now and then the mouse button is down while Escape is pressed, and comes up later, maybe
     // over the menu.
     const bool pressed = !byStop && rng_.Chance(15);
