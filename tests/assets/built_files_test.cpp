@@ -51,27 +51,6 @@ class BuiltAssets : public ::testing::Test {
   static inline std::vector<Entry> entries_;
 };
 
-TEST_F(BuiltAssets, ManifestHasTheSharedPictures) {
-  // The menu, buttons and cursors the program always needs, by kind and size.
-  const std::tuple<const char*, Kind, int, int> wants[] = {
-      {"Gfx/Buttons/Stop.bmp", Kind::Sprite, 50, 50},
-      {"Gfx/Buttons/Options.bmp", Kind::Sprite, 50, 50},
-      {"Gfx/Buttons/Next.bmp", Kind::Sprite, 50, 50},
-      {"Gfx/Menu/Bg.bmp", Kind::Picture, 800, 600},
-      {"Gfx/Menu/Logo6.bmp", Kind::Sprite, 110, 120},
-      {"Gfx/Menu/ScratchIcon.bmp", Kind::Picture, 200, 150},
-      {"Gfx/Menu/Frame.bmp", Kind::Sprite, 200, 150},
-      {"Gfx/Menu/SoundOn.bmp", Kind::Sprite, 50, 50},
-      {"Gfx/Menu/About.bmp", Kind::Picture, 600, 420},
-      {"Gfx/Cursors/harrow.cur", Kind::Cursor, 32, 32}};
-  for (const auto& [path, kind, w, h] : wants) {
-    auto it = std::find_if(entries_.begin(), entries_.end(),
-                           [&](const Entry& e) { return e.path == path; });
-    ASSERT_NE(it, entries_.end()) << path;
-    EXPECT_TRUE(it->kind == kind && it->width == w && it->height == h) << path;
-  }
-}
-
 // The pixels of frame `f` of a strip `width` pixels a frame, row by row.
 std::vector<std::uint32_t> Frame(const platform::Surface& strip, int width, int f) {
   std::vector<std::uint32_t> out;
