@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
@@ -40,17 +40,12 @@ TEST(MenuFrames, TheStillPictureShowsAtOnceAndTheTimerJingleAndLogoKeepTheirTime
   EXPECT_TRUE(SameRegion(still, back, 0, 0, 150, 600));
   EXPECT_TRUE(SameRegion(still, back, 350, 0, 450, 600));
   // The timer and the jingle keep their times: 500 ms after each showing.
-  std::vector<long> jingles;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == "sound 1 1 Sfx\\Menu\\menu_once0.wav") jingles.push_back(TimeOf(r.timed[i]));
-  }
+  const std::vector<long> jingles = TimesOf(r, "sound 1 1 Sfx\\Menu\\menu_once0.wav");
+  const std::vector<long> shown = TimesOf(r, "show MenuForm");
   ASSERT_EQ(jingles.size(), 2u);
+  ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(jingles[0], 10500);
-  long shownAgain = 0;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == "show MenuForm") shownAgain = TimeOf(r.timed[i]);
-  }
-  EXPECT_EQ(jingles[1], shownAgain + 500);
+  EXPECT_EQ(jingles[1], shown[1] + 500);
 }
 
 TEST(MenuFrames, AnIdleMenuAndPointerMovesThatChangeNothingShowNoFrames) {

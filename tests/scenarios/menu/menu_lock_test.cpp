@@ -2,13 +2,11 @@
 // two seconds on the stop button ends the program from the menu.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/colour.h"
 #include "shell/hold_ring.h"
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
@@ -19,11 +17,6 @@ constexpr int kRingX = 725, kRingY = 527, kRingW = 75, kRingH = 73;
 const std::string kOnStop = "move 763 563\n";
 
 enum class Lock { kCommandLine, kSettings };
-
-void WriteSettings(const Scenario& s, const std::string& text) {
-  std::filesystem::create_directories(s.dir() / "config" / "Kidplay");
-  std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini") << text;
-}
 
 void Locked(Scenario& s, Lock lock) {
   if (lock == Lock::kCommandLine) {

@@ -4,16 +4,10 @@
 
 #include <string>
 
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
-
-int Boxes(const Result& r) {
-  int n = 0;
-  for (const auto& line : r.trace) n += line.rfind("box ", 0) == 0;
-  return n;
-}
 
 const std::string kMaze = "click 400 325\nwait 300\n";
 const std::string kDots = "click 150 325\nwait 100\n";
@@ -50,7 +44,7 @@ TEST(MissingPictures, EachIsReportedOnceARunHoweverOftenItIsLoaded) {
       ASSERT_EQ(r.status, 0);
       EXPECT_EQ(r.trace.back(), "quit");
       EXPECT_EQ(Count(r.trace, c.box), 1) << run;
-      EXPECT_EQ(Boxes(r), 1) << run;
+      EXPECT_EQ(CountPrefix(r, "box "), 1) << run;
       EXPECT_TRUE(Contains(r.trace, c.game)) << run;  // and the games still open
     }
   }
