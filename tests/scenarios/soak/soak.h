@@ -1,9 +1,7 @@
-// The soak: seeded random-input scripts that play every game the way a small child (and now and
-// then a grown-up) does, and the runs that judge them.
+// The soak's scripts: seeded random input that plays every game the way a small child (and now
+// and then a grown-up) does.
 #pragma once
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,25 +32,5 @@ struct Plan {
 // A script of `rounds` rounds, each visiting all eight games once in an order drawn from the
 // seed, `visitMs` of play per visit.
 Plan MakePlan(std::uint32_t seed, int rounds, std::int64_t visitMs);
-
-struct Outcome {
-  std::uint32_t seed = 0;
-  int frameMs = 0;
-  std::vector<std::string> problems;  // empty: the run was clean
-  // Virtual milliseconds each game form was in front, from its show to its unload.
-  std::array<std::int64_t, kGames> playedMs{};
-  int returnsToMenu = 0;
-  std::string replay;  // how to run the same script again by hand
-};
-
-// Runs several plans side by side, at most `jobs` at once, each in its own folders; `done`
-// hears of each run as it ends. A run still going after `timeoutSeconds` of wall-clock time has
-// hung: it is stopped and reported. `program` is the built kidplay unless given.
-// A clean run has no crash, no sanitizer report (nothing on stderr), no error box, no game that
-// keeps the child in, a trace ending in "end", and the menu back with the live surface count it
-// first had every time.
-std::vector<Outcome> RunPlans(const std::vector<Plan>& plans, int timeoutSeconds, int jobs,
-                              const std::function<void(const Outcome&)>& done = {},
-                              const std::string& program = {});
 
 }  // namespace soak
