@@ -12,11 +12,8 @@ namespace {
 
 // The times of the frames between two times (inclusive).
 std::vector<long> FramesBetween(const Result& r, long from, long to) {
-  std::vector<long> times;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    const long t = TimeOf(r.timed[i]);
-    if (r.trace[i] == "frame" && t >= from && t <= to) times.push_back(t);
-  }
+  std::vector<long> times = TimesOf(r, "frame");
+  std::erase_if(times, [&](long t) { return t < from || t > to; });
   return times;
 }
 

@@ -66,6 +66,15 @@ void Buttons(Game& g, int right, int y, bool next, DialogShape dialog) {
   g.dialog = std::move(dialog);
 }
 
+// Where the game is clicked, dragged from and to, and double clicked.
+void Areas(Game& g, std::vector<Area> click, std::vector<Area> from, std::vector<Area> to,
+           std::vector<Area> dblClick = {}) {
+  g.clickAreas = std::move(click);
+  g.dragFrom = std::move(from);
+  g.dragTo = std::move(to);
+  g.dblClickAreas = std::move(dblClick);
+}
+
 const Area kWhole{0, 0, 800, 600};
 
 std::array<Game, kGames> MakeGames() {
@@ -77,10 +86,7 @@ std::array<Game, kGames> MakeGames() {
   Buttons(domino, 737, 537, true, ChoiceDialog(false));
   domino.keys = {"Space", "Space", "Space", "Enter", "Enter", "Right"};
   const Area wagons{20, 320, 744, 276}, track{0, 100, 800, 182};
-  domino.clickAreas = {wagons, wagons, track};
-  domino.dragFrom = {wagons};
-  domino.dragTo = {track};
-  domino.dblClickAreas = {wagons, track};
+  Areas(domino, {wagons, wagons, track}, {wagons}, {track}, {wagons, track});
   domino.weights = {14, 3, 6, 12, 25, 10, 2, 2, 3, 1, 3, 2, 3, 1, 1, 0};
 
   Game& collector = g[1];
@@ -92,7 +98,8 @@ std::array<Game, kGames> MakeGames() {
   // there: no Space (which would move the menu's highlight off the Collector for Enter), clicks
   // only above the menu's icons, no wandering pointer. The icon click comes often.
   collector.keys = {"Left", "Left", "Left", "Right", "Right", "Enter"};
-  collector.clickAreas = collector.dragFrom = collector.dragTo = {{0, 0, 800, 70}};
+  const Area top{0, 0, 800, 70};
+  Areas(collector, {top}, {top}, {top});
   collector.weights = {15, 30, 5, 2, 0, 1, 0, 0, 0, 1, 4, 0, 2, 1, 1, 8};
 
   Game& dots = g[2];
@@ -100,7 +107,7 @@ std::array<Game, kGames> MakeGames() {
   Buttons(dots, 737, 537, true, ChoiceDialog(true));
   // Space joins the next dot, so pictures get finished and come alive.
   dots.keys = {"Space", "Space", "Space", "Space", "Space", "Space", "Space", "Space", "Right"};
-  dots.clickAreas = dots.dragFrom = dots.dragTo = dots.dblClickAreas = {kWhole};
+  Areas(dots, {kWhole}, {kWhole}, {kWhole}, {kWhole});
   dots.weights = {60, 2, 6, 12, 6, 8, 2, 1, 3, 1, 3, 2, 3, 1, 1, 0};
 
   Game& maze = g[3];
@@ -108,7 +115,7 @@ std::array<Game, kGames> MakeGames() {
   Buttons(maze, 737, 537, true, ChoiceDialog(true));
   maze.keys = {"Up",   "Down",  "Left",  "Right", "Up",       "Down",
                "Left", "Right", "Enter", "Space", "Backspace"};
-  maze.clickAreas = maze.dragFrom = maze.dragTo = {kWhole};
+  Areas(maze, {kWhole}, {kWhole}, {kWhole});
   maze.weights = {60, 8, 5, 3, 0, 1, 0, 0, 1, 1, 2, 1, 3, 1, 1, 0};
 
   Game& puzzle = g[4];
@@ -117,10 +124,7 @@ std::array<Game, kGames> MakeGames() {
   puzzle.escapeThroughHeldKey = true;
   puzzle.keys = {"Space", "Space", "Enter", "Enter", "Right"};
   const Area tray{0, 420, 650, 180}, picture{405, 0, 395, 395};
-  puzzle.clickAreas = {tray, tray, picture};
-  puzzle.dragFrom = {tray};
-  puzzle.dragTo = {picture};
-  puzzle.dblClickAreas = {tray, picture};
+  Areas(puzzle, {tray, tray, picture}, {tray}, {picture}, {tray, picture});
   puzzle.weights = {14, 2, 5, 12, 22, 10, 0, 1, 3, 1, 3, 2, 3, 1, 1, 0};
 
   Game& paint = g[5];
@@ -132,9 +136,8 @@ std::array<Game, kGames> MakeGames() {
   paint.escapeThroughHeldKey = true;
   paint.keys = {"Backspace"};
   const Area colours{7, 6, 39, 489}, tools{30, 535, 668, 41}, canvas{70, 0, 730, 500};
-  paint.clickAreas = {colours, colours, tools, tools, tools, canvas, canvas};
-  paint.dragFrom = paint.dragTo = {canvas};
-  paint.dblClickAreas = {colours, tools, canvas};
+  Areas(paint, {colours, colours, tools, tools, tools, canvas, canvas}, {canvas}, {canvas},
+        {colours, tools, canvas});
   paint.weights = {4, 1, 5, 30, 8, 22, 8, 2, 3, 1, 2, 0, 3, 1, 1, 0};
 
   Game& music = g[6];
@@ -144,17 +147,14 @@ std::array<Game, kGames> MakeGames() {
   music.silenceFirst = true;
   music.keys = {"Space", "Space", "Enter", "Enter"};
   const Area row{50, 435, 730, 160}, stage{140, 40, 530, 250}, drop{145, 110, 515, 140};
-  music.clickAreas = {row, row, stage, drop};
-  music.dragFrom = {row};
-  music.dragTo = {drop};
-  music.dblClickAreas = {row, stage};
+  Areas(music, {row, row, stage, drop}, {row}, {drop}, {row, stage});
   music.weights = {12, 2, 5, 14, 22, 10, 0, 1, 3, 1, 4, 0, 0, 1, 1, 0};
 
   Game& scratch = g[7];
   scratch.icon = {625, 500};
   Buttons(scratch, 738, 538, false, ScratchDialog());
   scratch.keys = {"Space", "Space", "Space", "Right"};
-  scratch.clickAreas = scratch.dragFrom = scratch.dragTo = {kWhole};
+  Areas(scratch, {kWhole}, {kWhole}, {kWhole});
   scratch.weights = {16, 2, 5, 4, 0, 8, 30, 0, 2, 1, 5, 0, 3, 1, 1, 0};
 
   for (int i = 0; i < kGames; ++i) g[i].form = kFormNames[i];
@@ -168,17 +168,11 @@ const Game& GameAt(int index) {
   return games.at(index);
 }
 
-const std::vector<std::string>& AllKeyNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> n = {"Enter", "Space", "Backspace", "Tab", "Left",
-                                  "Right", "Up",    "Down",      "F1"};
-    for (char c = 'A'; c <= 'Z'; ++c) n.emplace_back(1, c);
-    for (char c = '0'; c <= '9'; ++c) n.emplace_back(1, c);
-    n.emplace_back("Escape");
-    return n;
-  }();
-  return names;
-}
+const std::vector<std::string> kKeyNames = {
+    "Enter", "Space", "Backspace", "Tab", "Left", "Right", "Up", "Down", "F1", "A",     "B", "C",
+    "D",     "E",     "F",         "G",   "H",    "I",     "J",  "K",    "L",  "M",     "N", "O",
+    "P",     "Q",     "R",         "S",   "T",    "U",     "V",  "W",    "X",  "Y",     "Z", "0",
+    "1",     "2",     "3",         "4",   "5",    "6",     "7",  "8",    "9",  "Escape"};
 
 bool FreeToPress(const Game& game, Point p) {
   // The menu's stop button (737, 537) and sound button (737, 475), with a margin.

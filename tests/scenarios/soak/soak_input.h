@@ -171,7 +171,7 @@ struct Game {
 const Game& GameAt(int index);
 
 // Every key name a script knows, Escape last.
-const std::vector<std::string>& AllKeyNames();
+extern const std::vector<std::string> kKeyNames;
 
 // A point that the generator may press without aiming at it: not on the game's own buttons and
 // not where the menu's stop and sound buttons lie, in case the menu is in front.

@@ -184,8 +184,7 @@ class Generator {
   }
 
   const std::string& AnyKeyButEscape() {
-    const auto& names = AllKeyNames();
-    return names[rng_.Range(0, static_cast<int>(names.size()) - 2)];
+    return kKeyNames[rng_.Range(0, static_cast<int>(kKeyNames.size()) - 2)];
   }
 
   void TapKey(const std::string& name) {
