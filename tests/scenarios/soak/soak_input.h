@@ -1,5 +1,5 @@
 // The pieces the soak generator writes scripts with: a random generator whose numbers are the
-// same on every platform, a writer that keeps the script's virtual time and what is held down,
+// same on every platform, a writer that keeps the script's virtual time and the mouse button,
 // and what the soak knows about each game's screen.
 #pragma once
 #include <algorithm>
@@ -85,20 +85,8 @@ class Writer {
     heldButton_.clear();
   }
   void Key(const std::string& name) { Line("key " + name); }
-  void KeyDown(const std::string& name) {
-    Line("keydown " + name);
-    if (std::find(heldKeys_.begin(), heldKeys_.end(), name) == heldKeys_.end())
-      heldKeys_.push_back(name);
-  }
-  void KeyUp(const std::string& name) {
-    Line("keyup " + name);
-    heldKeys_.erase(std::remove(heldKeys_.begin(), heldKeys_.end(), name), heldKeys_.end());
-  }
-  // Lets go of every key and button still held.
-  void ReleaseAll() {
-    Up();
-    while (!heldKeys_.empty()) KeyUp(heldKeys_.back());
-  }
+  void KeyDown(const std::string& name) { Line("keydown " + name); }
+  void KeyUp(const std::string& name) { Line("keyup " + name); }
 
  private:
   static std::string Xy(Point p) {
@@ -109,7 +97,6 @@ class Writer {
   std::string text_;
   std::int64_t now_ = 0;
   std::string heldButton_;
-  std::vector<std::string> heldKeys_;
 };
 
 // The kinds of input the generator makes; a game's weights say how often each comes.

@@ -47,8 +47,7 @@ class Generator {
         // Leaves twice: the second time from a fresh start if the first one worked, or from
         // whatever kept the first one back (a dialog, a sound).
         if (g.HasDialog()) {
-          w_.ReleaseAll();
-          holds_.clear();
+          ReleaseAll();
           w_.Click(g.dialog.cancel.Centre());
           w_.Wait(300);
         }
@@ -159,6 +158,13 @@ class Generator {
       w_.KeyUp(hold.first);
       return true;
     });
+  }
+
+  // Lets go of the mouse button and every key still held, the last pressed first.
+  void ReleaseAll() {
+    w_.Up();
+    for (auto hold = holds_.rbegin(); hold != holds_.rend(); ++hold) w_.KeyUp(hold->first);
+    holds_.clear();
   }
 
   // A key still held from before comes up before it goes down again.
@@ -284,8 +290,7 @@ class Generator {
   // Escape or the stop button, sent only right after a resync, and so soon after it that a
   // menu that came up meanwhile is not yet listening.
   void Leave(const Game& g, bool byStop, bool heldKeyGuard = true) {
-    holds_.clear();
-    w_.ReleaseAll();
+    ReleaseAll();
     Resync(g, g.silenceFirst);
     // Now and then the mouse button is down while Escape is pressed, and comes up later, maybe
     // over the menu.
