@@ -137,6 +137,8 @@ TEST_F(BuiltAssets, PngsAreRgbaOfTheirSize) {
   EXPECT_EQ(pngs, 3);  // the icon at 64, 128 and 256 pixels
 }
 
+// Cursors are 32-bit ".cur" files of their size that the program reads, with the hot spot of
+// their entry on a visible part of the drawing.
 TEST_F(BuiltAssets, CursorsCarryTheirSizeAndHotSpotOnTheDrawing) {
   for (const Entry& e : entries_) {
     if (e.kind != Kind::Cursor) continue;
@@ -205,6 +207,7 @@ TEST_F(BuiltAssets, SoundsArePcmInTheirLoudnessBandAndNoneClips) {
   EXPECT_GT(checked, 80);
 }
 
+// Data files (dot pictures) reach the program folder unchanged.
 TEST_F(BuiltAssets, DataFilesAreCopiedByteForByte) {
   for (const Entry& e : entries_) {
     if (e.kind != Kind::Data) continue;

@@ -15,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Every file name in the program's code is made by the build (or begins one).
 TEST(CodeNames, EveryFileNameInTheCodeIsMadeByTheBuild) {
   std::vector<std::string> outputs;
   for (const forge::Entry& e : forge::ReadManifestFile(fs::path(KIDPLAY_SOURCE_DIR) / "assets")) {

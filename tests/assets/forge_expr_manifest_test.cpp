@@ -9,6 +9,7 @@
 namespace forge {
 namespace {
 
+// Precedence, signs, number forms, variables, pi and the functions a drawing uses.
 TEST(ForgeExpr, ArithmeticVariablesConstantsAndFunctions) {
   const Variables v{{"f", 2}, {"n", 4}, {"t", 0.5}, {"gap", 12}};
   const std::pair<const char*, double> cases[] = {{"1 + 2*3", 7},
@@ -28,6 +29,7 @@ TEST(ForgeExpr, ArithmeticVariablesConstantsAndFunctions) {
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(Evaluate(text, v), value) << text;
 }
 
+// Incomplete or unknown expressions and division by zero are errors, not numbers.
 TEST(ForgeExpr, MistakesAreRefused) {
   const Variables v{{"t", 0}};
   for (const char* bad : {"", "1 +", "(1", "1)", "1 2", "1/0", "1/(t-t)", "foo", "bar(1)",
@@ -36,6 +38,7 @@ TEST(ForgeExpr, MistakesAreRefused) {
   }
 }
 
+// Numbers written into a drawing: at most four decimals, no trailing zeros, no "-0".
 TEST(ForgeExpr, NumbersPrintWithAtMostFourDecimals) {
   const std::pair<double, const char*> cases[] = {
       {12, "12"},       {0.5, "0.5"},    {-3.14159265, "-3.1416"},
@@ -43,6 +46,7 @@ TEST(ForgeExpr, NumbersPrintWithAtMostFourDecimals) {
   for (const auto& [number, text] : cases) EXPECT_EQ(FormatNumber(number), text);
 }
 
+// Every {= ... =} marker of a drawing is replaced; a mistake names its line.
 TEST(ForgeExpr, SubstituteReplacesEveryMarkerAndNamesTheLineOfAMistake) {
   const Variables v{{"f", 3}};
   EXPECT_EQ(Substitute("a{= 1+1 =}b{=f=}c", v), "a2b3c");
@@ -59,6 +63,7 @@ TEST(ForgeExpr, SubstituteReplacesEveryMarkerAndNamesTheLineOfAMistake) {
 using test::ErrorOf;
 using test::Parse;
 
+// Every kind of entry with its size, frames and options, and an included part in its place.
 TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
   auto entries = Parse({
       {"m.txt",
@@ -105,6 +110,7 @@ TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
   EXPECT_EQ(KindName(icon.kind), "png");
 }
 
+// Each malformed entry stops the manifest with a message naming its file and line.
 TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
   std::vector<std::string> bad = {
       "Gfx/A.bmp picture 50x50",                           // too few fields
@@ -161,6 +167,7 @@ TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
   }
 }
 
+// A mistake in an included part names that part; a missing part and an include cycle stop.
 TEST(ForgeManifest, MistakesInAnIncludedPartNameThatPart) {
   std::string error =
       ErrorOf({{"m.txt", "include p/x.txt\n"}, {"p/x.txt", "\n\nGfx/A.bmp pic 5x5 a.svg\n"}});

@@ -18,6 +18,8 @@ using assettest::U16;
 using assettest::U32;
 using Pixels = std::vector<std::uint32_t>;
 
+// The mask's edge lies at alpha 128; colours come back from premultiplied alpha, rounded and
+// clamped; a picture without a mask is laid on the dialog face colour.
 TEST(ForgePixels, MaskEdgeAtAlpha128UnpremultiplyAndFlatten) {
   // Premultiplied pixels: transparent, almost half, exactly half, opaque.
   Rgb picture, mask;
@@ -36,6 +38,7 @@ TEST(ForgePixels, MaskEdgeAtAlpha128UnpremultiplyAndFlatten) {
             (Pixels{0xD4D0C8, 0x0000FF, 0x6A68E4}));
 }
 
+// Quarter turns and mirrors move every pixel to its place.
 TEST(ForgePixels, QuarterTurnsAndMirrorsMovePixelsExactly) {
   const Image img{3, 2, {1, 2, 3, 4, 5, 6}};  // 1 2 3 / 4 5 6
   const Image cw = Turn(img, 90);             // clockwise: the left column becomes the top row
@@ -49,6 +52,8 @@ TEST(ForgePixels, QuarterTurnsAndMirrorsMovePixelsExactly) {
   EXPECT_EQ(Mirror(img, 0).argb, img.argb);
 }
 
+// BMP rows bottom-up, padded to four bytes, read back by SDL and by the forge's reader, which
+// refuses a damaged file.
 TEST(ForgeBmp, WritesPaddedRowsReadsThemBackAndRefusesDamage) {
   const Rgb img{3, 2, {0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203}};
   const std::vector<std::uint8_t> b = EncodeBmp(img);
@@ -76,6 +81,8 @@ TEST(ForgeBmp, WritesPaddedRowsReadsThemBackAndRefusesDamage) {
   EXPECT_FALSE(DecodeBmp({}));
 }
 
+// A cursor is one 32-bit image with straight alpha, its hot spot and an AND mask where alpha is
+// below 128, read back by the independent reader and the forge's own.
 TEST(ForgeCursor, WritesOne32BitImageWithItsHotSpotAndAndMask) {
   // 2 x 2 premultiplied: opaque red, half-transparent green, transparent, nearly transparent.
   const Image img{2, 2, {0xFFFF0000, 0x80008000, 0x00000000, 0x7F7F7F7F}};
@@ -97,6 +104,8 @@ TEST(ForgeCursor, WritesOne32BitImageWithItsHotSpotAndAndMask) {
   EXPECT_FALSE(DecodeCursor(std::vector<std::uint8_t>(b.begin(), b.begin() + 70)));
 }
 
+// The cache of source hashes comes back as saved, a damaged or missing one empty; hashes of
+// pieces chain like one string.
 TEST(ForgeCache, RoundTripsAndDropsADamagedFile) {
   const auto dir =
       std::filesystem::temp_directory_path() / ("forge_cache_test_" + std::to_string(::getpid()));

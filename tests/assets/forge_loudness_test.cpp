@@ -31,6 +31,8 @@ float Peak(const std::vector<float>& s) {
   return p;
 }
 
+// A mid tone measures as its RMS, silence as -100; high tones count more, rumble less, at the
+// sound's own rate; a sound shorter than a window is one window.
 TEST(ForgeLoudness, AMidToneMeasuresItsRmsHighTonesMoreAndRumbleLess) {
   // At 500 Hz the weighting is flat: a half-scale sine is its RMS, 9 dB below full scale.
   EXPECT_NEAR(Loudness(Sine(500, 0.5, 1), 1, kRate), -9.03, 0.1);
@@ -50,6 +52,7 @@ TEST(ForgeLoudness, AMidToneMeasuresItsRmsHighTonesMoreAndRumbleLess) {
               0.5);
 }
 
+// Silence and a quiet echo do not lower the measure; a second loud part counts in full.
 TEST(ForgeLoudness, PausesAndQuietTailsDoNotCount) {
   const std::vector<float> tone = Sine(500, 0.5, 0.5);
   const double alone = Loudness(tone, 1, kRate);
@@ -61,6 +64,7 @@ TEST(ForgeLoudness, PausesAndQuietTailsDoNotCount) {
   EXPECT_NEAR(twoParts, 10 * std::log10((0.125 + 0.03125) / 2), 0.2);
 }
 
+// Stereo is the mean of its channels; 16-bit samples measure as their float values.
 TEST(ForgeLoudness, ChannelsAreAveragedAndSixteenBitSamplesMeasureAsTheirValues) {
   const std::vector<float> mono = Sine(500, 0.5, 1);
   std::vector<float> both, left;
@@ -76,6 +80,8 @@ TEST(ForgeLoudness, ChannelsAreAveragedAndSixteenBitSamplesMeasureAsTheirValues)
   EXPECT_NEAR(Loudness(s, 1, kRate), Loudness(f, 1, kRate), 0.01);
 }
 
+// The gain (and the scaling of 16-bit samples) reaches the asked level unless the peak would
+// pass its ceiling.
 TEST(ForgeLoudness, GainAndScalingReachTheLevelUnlessThePeakHoldsIt) {
   std::vector<float> s = Then(Sine(500, 0.1, 0.5), std::vector<float>(kRate, 0.0f));
   const double gain = LoudnessGain(s, 1, kRate, -20);

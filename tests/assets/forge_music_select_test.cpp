@@ -36,6 +36,8 @@ Score ThreeChannels() {
   return s;
 }
 
+// A part keeps the notes of its channels that start in its beats, moved to its start and
+// cut at its end; a part with no notes is an error.
 TEST(ForgeMusicPart, APartKeepsTheNotesStartingInItsRangeMovedToTheStartAndCut) {
   MusicSelection s;
   s.channels = {1, 2};

@@ -17,6 +17,8 @@ std::vector<long> FramesBetween(const Result& r, long from, long to) {
   return times;
 }
 
+// The menu's still picture shows at once, and again on coming back from a game, while the
+// start timer, the jingle and the logo keep their times.
 TEST(MenuFrames, TheStillPictureShowsAtOnceAndTheTimerJingleAndLogoKeepTheirTimes) {
   Scenario s;
   s.SetExtraOptions("--trace-frames");
@@ -45,6 +47,7 @@ TEST(MenuFrames, TheStillPictureShowsAtOnceAndTheTimerJingleAndLogoKeepTheirTime
   EXPECT_EQ(jingles[1], shown[1] + 500);
 }
 
+// An idle menu and pointer moves that change nothing show no frame; the hover frame shows once.
 TEST(MenuFrames, AnIdleMenuAndPointerMovesThatChangeNothingShowNoFrames) {
   Scenario s;
   s.SetExtraOptions("--trace-frames");
@@ -62,6 +65,7 @@ TEST(MenuFrames, AnIdleMenuAndPointerMovesThatChangeNothingShowNoFrames) {
   EXPECT_TRUE(FramesBetween(r, 20101, 23599).empty());   // moves within the icon, then idle
 }
 
+// The Dots show frames only while a line is dragged, at most one a display refresh.
 TEST(MenuFrames, DotsShowsFramesForADragOnlyAndAtMostOneARefresh) {
   Scenario s;
   s.SetExtraOptions("--trace-frames");

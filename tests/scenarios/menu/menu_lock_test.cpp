@@ -62,6 +62,8 @@ TEST(MenuLock, APressLetGoEarlyOrMovedOffTheButtonDoesNothing) {
   EXPECT_EQ(launched.trace.back(), "end");
 }
 
+// Locked: Escape and a click on the stop button do nothing, a game still leaves by its stop
+// button, and a press held two seconds ends the program while the ring fills.
 TEST(MenuLock, EscapeAndAClickDoNothingGamesStillLeaveAndAPressHeldTwoSecondsEnds) {
   Scenario s;
   Locked(s, Lock::kCommandLine);
@@ -92,6 +94,7 @@ TEST(MenuLock, EscapeAndAClickDoNothingGamesStillLeaveAndAPressHeldTwoSecondsEnd
   EXPECT_TRUE(SameRegion(s.Shot("menu.png"), half, 745, 545, 36, 36));
 }
 
+// Only Lock=1 in the section "Program" locks the menu; anything else leaves Escape working.
 TEST(MenuLock, OnlyLockOneInTheProgramSectionLocks) {
   const char* unlocked[] = {
       "",  // no settings file at all

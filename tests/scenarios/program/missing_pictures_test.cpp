@@ -13,6 +13,8 @@ const std::string kMaze = "click 400 325\nwait 300\n";
 const std::string kDots = "click 150 325\nwait 100\n";
 const std::string kBack = "key Escape\nwait 700\n";
 
+// A removed menu, game and options picture: one box a run, however often it is loaded, and
+// the games still open.
 TEST(MissingPictures, EachIsReportedOnceARunHoweverOftenItIsLoaded) {
   struct Case {
     const char* missing;

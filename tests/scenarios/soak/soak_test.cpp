@@ -251,6 +251,8 @@ int NumberFromEnvironment(const char* name, int fallback) {
   return value > 0 ? value : fallback;
 }
 
+// The long soak: the seeds, minutes, jobs, pass length and program from the environment
+// (scripts/soak.sh); every seed is printed, and each failure with its replay command.
 TEST(Soak, LongRunFromTheEnvironment) {
   std::vector<std::uint32_t> seeds;
   std::stringstream list(std::getenv("KIDPLAY_SOAK_SEEDS") ? std::getenv("KIDPLAY_SOAK_SEEDS")
