@@ -9,6 +9,7 @@
 #include "../../assets/forge/cache.h"
 #include "../../assets/forge/image.h"
 #include "built_file_readers.h"
+#include "platform/cursor.h"
 #include "platform/image_file.h"
 
 namespace forge {
@@ -82,20 +83,22 @@ TEST(ForgeBmp, WritesPaddedRowsReadsThemBackAndRefusesDamage) {
 }
 
 // A cursor is one 32-bit image with straight alpha, its hot spot and an AND mask where alpha is
-// below 128, read back by the independent reader and the forge's own.
+// below 128, read back by the program's reader and the forge's own.
 TEST(ForgeCursor, WritesOne32BitImageWithItsHotSpotAndAndMask) {
   // 2 x 2 premultiplied: opaque red, half-transparent green, transparent, nearly transparent.
   const Image img{2, 2, {0xFFFF0000, 0x80008000, 0x00000000, 0x7F7F7F7F}};
   const std::vector<std::uint8_t> b = EncodeCursor(img, 1, 0);
-  EXPECT_EQ(U32(b, 14), b.size() - 22);  // bytes in the image
-  std::string error;
-  auto cur = assettest::ParseCur32(b, error);
-  ASSERT_TRUE(cur) << error;
+  // One image of 2 x 2 with its hot spot; its info header has the doubled height and 32 bits.
+  EXPECT_TRUE(U16(b, 2) == 2 && U16(b, 4) == 1 && b[6] == 2 && b[7] == 2);
+  EXPECT_TRUE(U16(b, 10) == 1 && U16(b, 12) == 0 && U32(b, 14) == b.size() - 22);
+  EXPECT_TRUE(U32(b, 22) == 40 && U32(b, 26) == 2 && U32(b, 30) == 4 && U16(b, 36) == 32);
+  // AND mask rows (bottom-up, 4 bytes each): set where alpha < 128.
+  EXPECT_EQ(b[22 + 40 + 16], 0xC0);     // bottom row: both transparent
+  EXPECT_EQ(b[22 + 40 + 20], 0x00);     // top row: both shown
+  auto cur = platform::ParseCursor(b);  // the program's reader
+  ASSERT_TRUE(cur);
   EXPECT_TRUE(cur->width == 2 && cur->hotX == 1 && cur->hotY == 0);
   EXPECT_EQ(cur->argb, (Pixels{0xFFFF0000, 0x8000FF00, 0, 0x7FFFFFFF}));  // straight alpha
-  // AND mask rows (bottom-up, 4 bytes each): set where alpha < 128.
-  EXPECT_EQ(b[22 + 40 + 16], 0xC0);  // bottom row: both transparent
-  EXPECT_EQ(b[22 + 40 + 20], 0x00);  // top row: both shown
 
   auto mine = DecodeCursor(b);
   ASSERT_TRUE(mine);
