@@ -1,5 +1,6 @@
-// Small readers for the files the forge writes, independent of the forge's own code, so that the
-// tests check the formats the program and other tools expect, not the forge's idea of them.
+// Reading the files the forge writes independently of the forge's own code (pictures and
+// cursors are read back by the program's readers), so that the tests check the formats the
+// program and other tools expect, not the forge's idea of them: a file's bytes, and WAV files.
 #pragma once
 #include <cstdint>
 #include <filesystem>
@@ -27,76 +28,6 @@ inline std::uint32_t U16(const Bytes& b, size_t at) {
 }
 inline std::uint32_t U32(const Bytes& b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
-}
-
-struct Bmp {
-  int width = 0, height = 0;
-  std::vector<std::uint32_t> rgb;  // top row first
-};
-
-// A 24-bit uncompressed BMP; `error` says what is wrong otherwise.
-inline std::optional<Bmp> ParseBmp24(const Bytes& b, std::string& error) {
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return error = "not a BMP", std::nullopt;
-  if (U32(b, 2) != b.size()) return error = "file size field is wrong", std::nullopt;
-  if (U32(b, 14) != 40) return error = "not a BITMAPINFOHEADER", std::nullopt;
-  if (U16(b, 26) != 1) return error = "planes is not 1", std::nullopt;
-  if (U16(b, 28) != 24) return error = "not 24 bits per pixel", std::nullopt;
-  if (U32(b, 30) != 0) return error = "compressed", std::nullopt;
-  Bmp img;
-  img.width = static_cast<std::int32_t>(U32(b, 18));
-  auto h = static_cast<std::int32_t>(U32(b, 22));
-  img.height = h < 0 ? -h : h;
-  if (img.width <= 0 || img.height == 0) return error = "empty", std::nullopt;
-  const size_t stride = (static_cast<size_t>(img.width) * 3 + 3) / 4 * 4;
-  const size_t offset = U32(b, 10);
-  if (offset < 54 || offset + stride * img.height > b.size()) {
-    return error = "pixel data runs past the end", std::nullopt;
-  }
-  img.rgb.reserve(static_cast<size_t>(img.width) * img.height);
-  for (int y = 0; y < img.height; ++y) {
-    size_t row = offset + stride * (h < 0 ? y : img.height - 1 - y);
-    for (int x = 0; x < img.width; ++x) {
-      const std::uint8_t* p = &b[row + 3 * static_cast<size_t>(x)];
-      img.rgb.push_back(p[0] | (p[1] << 8) | (p[2] << 16));
-    }
-  }
-  return img;
-}
-
-struct Cur {
-  int width = 0, height = 0, hotX = 0, hotY = 0;
-  std::vector<std::uint32_t> argb;  // top row first, straight alpha
-};
-
-// The first image of a ".cur" file with a 32-bit DIB payload.
-inline std::optional<Cur> ParseCur32(const Bytes& b, std::string& error) {
-  if (b.size() < 22 || U16(b, 0) != 0 || U16(b, 2) != 2 || U16(b, 4) < 1) {
-    return error = "not a cursor file", std::nullopt;
-  }
-  Cur c;
-  c.width = b[6] ? b[6] : 256;
-  c.height = b[7] ? b[7] : 256;
-  c.hotX = static_cast<int>(U16(b, 10));
-  c.hotY = static_cast<int>(U16(b, 12));
-  const size_t size = U32(b, 14), offset = U32(b, 18);
-  if (offset + size > b.size() || size < 40) return error = "image past the end", std::nullopt;
-  if (U32(b, offset) != 40) return error = "not a BITMAPINFOHEADER", std::nullopt;
-  if (static_cast<int>(U32(b, offset + 4)) != c.width ||
-      static_cast<int>(U32(b, offset + 8)) != 2 * c.height) {
-    return error = "DIB size does not match the entry (height must be doubled)", std::nullopt;
-  }
-  if (U16(b, offset + 14) != 32) return error = "not 32 bits per pixel", std::nullopt;
-  const size_t andStride = (static_cast<size_t>(c.width) + 31) / 32 * 4;
-  if (40 + static_cast<size_t>(c.width) * c.height * 4 + andStride * c.height > size) {
-    return error = "image smaller than its pixels and mask", std::nullopt;
-  }
-  const size_t pixels = offset + 40;
-  for (int y = 0; y < c.height; ++y) {
-    for (int x = 0; x < c.width; ++x) {
-      c.argb.push_back(U32(b, pixels + 4 * (static_cast<size_t>(c.height - 1 - y) * c.width + x)));
-    }
-  }
-  return c;
 }
 
 struct Wav {

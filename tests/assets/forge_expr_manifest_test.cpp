@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 
 #include "../../assets/forge/expr.h"
-#include "../../assets/forge/manifest.h"
+#include "manifest_text.h"
 
 namespace forge {
 namespace {
 
+// Precedence, signs, number forms, variables, pi and the functions a drawing uses.
 TEST(ForgeExpr, ArithmeticVariablesConstantsAndFunctions) {
   const Variables v{{"f", 2}, {"n", 4}, {"t", 0.5}, {"gap", 12}};
   const std::pair<const char*, double> cases[] = {{"1 + 2*3", 7},
@@ -29,6 +29,7 @@ TEST(ForgeExpr, ArithmeticVariablesConstantsAndFunctions) {
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(Evaluate(text, v), value) << text;
 }
 
+// Incomplete or unknown expressions and division by zero are errors, not numbers.
 TEST(ForgeExpr, MistakesAreRefused) {
   const Variables v{{"t", 0}};
   for (const char* bad : {"", "1 +", "(1", "1)", "1 2", "1/0", "1/(t-t)", "foo", "bar(1)",
@@ -37,6 +38,7 @@ TEST(ForgeExpr, MistakesAreRefused) {
   }
 }
 
+// Numbers written into a drawing: at most four decimals, no trailing zeros, no "-0".
 TEST(ForgeExpr, NumbersPrintWithAtMostFourDecimals) {
   const std::pair<double, const char*> cases[] = {
       {12, "12"},       {0.5, "0.5"},    {-3.14159265, "-3.1416"},
@@ -44,6 +46,7 @@ TEST(ForgeExpr, NumbersPrintWithAtMostFourDecimals) {
   for (const auto& [number, text] : cases) EXPECT_EQ(FormatNumber(number), text);
 }
 
+// Every {= ... =} marker of a drawing is replaced; a mistake names its line.
 TEST(ForgeExpr, SubstituteReplacesEveryMarkerAndNamesTheLineOfAMistake) {
   const Variables v{{"f", 3}};
   EXPECT_EQ(Substitute("a{= 1+1 =}b{=f=}c", v), "a2b3c");
@@ -57,25 +60,10 @@ TEST(ForgeExpr, SubstituteReplacesEveryMarkerAndNamesTheLineOfAMistake) {
   EXPECT_THROW(Substitute("x {= 1 + 2", v), ExprError);
 }
 
-// Parses manifest files held in memory.
-std::vector<Entry> Parse(const std::map<std::string, std::string>& files,
-                         const std::string& top = "m.txt") {
-  return ReadManifest(top, [&](const std::string& name) -> std::optional<std::string> {
-    auto it = files.find(name);
-    if (it == files.end()) return std::nullopt;
-    return it->second;
-  });
-}
+using test::ErrorOf;
+using test::Parse;
 
-std::string ErrorOf(const std::map<std::string, std::string>& files) {
-  try {
-    Parse(files);
-  } catch (const ForgeError& e) {
-    return e.what();
-  }
-  return "";
-}
-
+// Every kind of entry with its size, frames and options, and an included part in its place.
 TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
   auto entries = Parse({
       {"m.txt",
@@ -86,12 +74,13 @@ TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
        "include maze/part.txt\n"
        "Gfx/Cursors/hand.cur cursor 32x32 c/hand.svg hot=11,1\n"
        "Sfx/Silence.wav sound - s/silence.sound\n"
-       "Data/Dots/fish.dot data - dots/fish.dot\n"},
+       "Data/Dots/fish.dot data - dots/fish.dot\n"
+       "Gfx/Icon/i-64.png png 64x48 icon/i.svg flip=h var.r=2\n"},
       {"maze/part.txt",
        "Gfx/Maze/MouseEnding.bmp strip 200x160*5 maze/e.svg var.speed=-1.5 "
        "mask=Gfx/Maze/MouseEndingMask.bmp\n"},
   });
-  ASSERT_EQ(entries.size(), 6u);
+  ASSERT_EQ(entries.size(), 7u);
   const Entry& stop = entries[0];
   EXPECT_TRUE(stop.kind == Kind::Sprite && stop.width == 50 && stop.frames == 1);
   EXPECT_EQ(stop.Outputs(),
@@ -115,10 +104,15 @@ TEST(ForgeManifest, ReadsEntriesOptionsAndIncludes) {
   EXPECT_TRUE(entries[3].hotX == 11 && entries[3].hotY == 1);
   EXPECT_EQ(entries[4].kind, Kind::Sound);
   EXPECT_EQ(entries[5].kind, Kind::Data);
+  const Entry& icon = entries[6];  // a drawing at one size, with the drawing options
+  EXPECT_TRUE(icon.kind == Kind::Png && icon.width == 64 && icon.height == 48 && icon.flip == 'h');
+  EXPECT_EQ(icon.Outputs(), std::vector<std::string>{"Gfx/Icon/i-64.png"});
+  EXPECT_EQ(KindName(icon.kind), "png");
 }
 
+// Each malformed entry stops the manifest with a message naming its file and line.
 TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
-  const char* bad[] = {
+  std::vector<std::string> bad = {
       "Gfx/A.bmp picture 50x50",                           // too few fields
       "Gfx/A.bmp drawing 50x50 a.svg",                     // unknown kind
       "Gfx/A.bmp picture 50x a.svg",                       // bad size
@@ -151,13 +145,29 @@ TEST(ForgeManifest, EveryBadLineIsRefusedWithItsFileAndLine) {
       "Gfx/A.bmp picture 5x5 a.svg rotate=90 rotate=180",  // twice
       "Gfx/A.bmp picture 5x5 a.svg shiny",                 // unknown option
       "include",                                           // include without a file
+      "Gfx/I.bmp png 5x5 i.svg",                           // a png not .png
+      "Gfx/I.png png - i.svg",                             // a png without a size
+      "Gfx/I.png png 5x5*2 i.svg",                         // a png with frames
+      "Gfx/I.png png 5x5 i.svg mask=Gfx/M.bmp",            // a png has no mask
+      "Gfx/I.png png 5x5 i.svg bg=#FFFFFF",                // a png keeps its alpha
+      "Gfx/I.png picture 5x5 i.svg",                       // a picture is a BMP
+      "Sfx/A/s.wav sound - a/s.sound channels=1",          // a part of a note file on a sound
+      "Gfx/A/p.bmp picture 10x10 a/p.svg beats=1-2",       // or a picture
   };
-  for (const char* line : bad) {
-    std::string error = ErrorOf({{"m.txt", std::string("# first\n") + line + "\n"}});
+  // A music entry's part of its note file: channels 1-16 once each, a range of beats, a tail
+  // up to 10 s, a known SoundFont, a level from -40 to below 0 dB.
+  for (const char* option :
+       {"channels=0", "channels=17", "channels=1,1", "channels=", "channels=1,", "beats=8",
+        "beats=8-8", "beats=9-8", "beats=-1-4", "beats=a-b", "tail=11", "tail=-1",
+        "soundfont=fluid", "level=0", "level=-41", "level=loud"})
+    bad.push_back(std::string("Sfx/A/s.wav music - a/s.music ") + option);
+  for (const std::string& line : bad) {
+    std::string error = ErrorOf({{"m.txt", "# first\n" + line + "\n"}});
     EXPECT_EQ(error.rfind("m.txt:2: ", 0), 0u) << line << " -> " << error;
   }
 }
 
+// A mistake in an included part names that part; a missing part and an include cycle stop.
 TEST(ForgeManifest, MistakesInAnIncludedPartNameThatPart) {
   std::string error =
       ErrorOf({{"m.txt", "include p/x.txt\n"}, {"p/x.txt", "\n\nGfx/A.bmp pic 5x5 a.svg\n"}});

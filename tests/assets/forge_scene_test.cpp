@@ -2,34 +2,16 @@
 // refused for, and the bundle that carries all of a scene's sources to the maker.
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "../../assets/forge/manifest.h"
 #include "../../assets/forge/scene_description.h"
+#include "manifest_text.h"
 
 namespace forge {
 namespace {
 
-using Files = std::map<std::string, std::string>;
-
-std::optional<std::string> Lookup(const Files& files, const std::string& name) {
-  auto it = files.find(name);
-  if (it == files.end()) return std::nullopt;
-  return it->second;
-}
-
-std::vector<Entry> Parse(const Files& files) {
-  return ReadManifest("m.txt", [&](const std::string& name) { return Lookup(files, name); });
-}
-
-std::string ErrorOf(const Files& files) {
-  try {
-    Parse(files);
-  } catch (const ForgeError& e) {
-    return e.what();
-  }
-  return "";
-}
+using test::ErrorOf;
+using test::Files;
+using test::Lookup;
+using test::Parse;
 
 const std::string kHouse =
     "# a house\n"
@@ -39,6 +21,8 @@ const std::string kHouse =
     "piece Door 56x84 172,233 p/door.svg\n"
     "piece Bush 88x36 -2,316 p/bush.svg flip=h var.r=1\n";
 
+// A scene entry writes its complete picture, the one with holes, its icon and every piece
+// with its mask, each a part with its own size and options.
 TEST(ForgeScene, ASceneEntryWritesItsPicturesAndEveryPieceWithItsMask) {
   const auto entries =
       Parse({{"m.txt", "Gfx/P/House/HouseSource.bmp scene 395x395 p/house.scene\n"},
@@ -67,6 +51,7 @@ TEST(ForgeScene, ASceneEntryWritesItsPicturesAndEveryPieceWithItsMask) {
   EXPECT_TRUE(d.pieces[1].x == -2 && d.pieces[1].y == 316);  // places may lie outside
 }
 
+// Each malformed line of a scene description is refused with its file and line.
 TEST(ForgeScene, MistakesInADescriptionNameItsLine) {
   const std::string head =
       "target Gfx/P/T.bmp\n"
@@ -101,6 +86,8 @@ TEST(ForgeScene, MistakesInADescriptionNameItsLine) {
                ForgeError);
 }
 
+// Two scenes writing the same piece, a missing description and drawing options on the scene
+// entry itself are refused.
 TEST(ForgeScene, OutputsOfScenesMayNotCollideAndAMissingDescriptionStopsTheManifest) {
   const std::string scene = "target Gfx/P/A/T.bmp\nbackground bg.svg\npiece Door 5x5 1,1 d.svg\n";
   // Two scenes in one folder both writing Door.bmp.
@@ -118,16 +105,16 @@ TEST(ForgeScene, OutputsOfScenesMayNotCollideAndAMissingDescriptionStopsTheManif
       ErrorOf({{"m.txt", "Gfx/P/A/S.bmp scene 395x395 a.scene flip=h\n"}, {"a.scene", scene}}), "");
 }
 
+// The bundle holds every source of a scene and unpacks to the same files; a missing drawing
+// or a damaged bundle gives nothing.
 TEST(ForgeScene, TheBundleCarriesTheDescriptionAndEveryDrawing) {
   const Files files = {{"p/house.scene", kHouse},
                        {"p/bg.svg", "<svg>background</svg>"},
                        {"p/door.svg", ""},  // an empty file is still a file
                        {"p/bush.svg", "<svg>\n@scene-file p/x 3\n</svg>"}};
-  const auto entries = ReadManifest("m.txt", [&](const std::string& name) {
-    return name == "m.txt" ? std::optional<std::string>(
-                                 "Gfx/P/House/HouseSource.bmp scene 395x395 p/house.scene\n")
-                           : Lookup(files, name);
-  });
+  Files withManifest = files;
+  withManifest["m.txt"] = "Gfx/P/House/HouseSource.bmp scene 395x395 p/house.scene\n";
+  const auto entries = Parse(withManifest);
   const auto lookup = [&](const std::string& name) { return Lookup(files, name); };
   const auto bundle = BundleScene(entries[0], kHouse, lookup);
   ASSERT_TRUE(bundle.has_value());

@@ -34,6 +34,7 @@ std::string RecipeError(const std::string& text) {
   return ErrorOf(ParseRecipe, text, "r.sound");
 }
 
+// A recipe's settings and voices with their options, comments ignored.
 TEST(ForgeRecipe, ReadsSettingsVoicesAndComments) {
   Recipe r = ParseRecipe(
       "# a pop\n"
@@ -52,6 +53,7 @@ TEST(ForgeRecipe, ReadsSettingsVoicesAndComments) {
   EXPECT_EQ(RenderVoices(r).size(), static_cast<size_t>(0.7 * 11025 + 0.5));
 }
 
+// Each malformed line of a recipe is refused with its file and line.
 TEST(ForgeRecipe, MistakesNameTheirLine) {
   const char* bad[] = {
       "tone len=0.2",                       // no frequency
@@ -83,6 +85,7 @@ TEST(ForgeRecipe, MistakesNameTheirLine) {
   EXPECT_NE(RecipeError("# nothing to play and no length\n"), "");
 }
 
+// A tone has its frequency, and a glide moves it from the start to the end.
 TEST(ForgeRecipe, ToneHasItsPitchAndGlidesToTheEnd) {
   Recipe steady = ParseRecipe("rate 22050\ntone len=1 freq=441 attack=0 release=0\n", "s");
   std::vector<float> s = RenderVoices(steady);
@@ -97,6 +100,7 @@ TEST(ForgeRecipe, ToneHasItsPitchAndGlidesToTheEnd) {
   EXPECT_NEAR(RisingCrossings(s, s.size() - tenth, s.size()) * 10, 750, 60);
 }
 
+// A voice sounds from its start and for its length only, and again at each repeat.
 TEST(ForgeRecipe, VoicesStartOnTimeAndRepeat) {
   Recipe r = ParseRecipe(
       "rate 10000\nlength 1\ntone at=0.25 len=0.1 freq=500 repeat=2 every=0.5 release=0\n", "r");
@@ -115,6 +119,7 @@ TEST(ForgeRecipe, VoicesStartOnTimeAndRepeat) {
   EXPECT_EQ(loud(0.86, 1), 0);
 }
 
+// The envelope rises, falls to its sustain and fades out on its times.
 TEST(ForgeRecipe, EnvelopeRisesHoldsAndFades) {
   const Voice v{.len = 1, .attack = 0.1, .decay = 0.1, .sustain = 0.5, .release = 0.2};
   const std::pair<double, double> levels[] = {{-0.1, 0},    {0, 0},     {0.05, 0.5}, {0.1, 1},
@@ -124,6 +129,7 @@ TEST(ForgeRecipe, EnvelopeRisesHoldsAndFades) {
   }
 }
 
+// Gain, normalize and level set the mix's strength; samples past full scale are counted.
 TEST(ForgeRecipe, GainNormalizeAndClipping) {
   Recipe norm = ParseRecipe("normalize 0.5\ntone len=0.5 freq=300 amp=0.1\n", "n");
   std::vector<std::int16_t> s = RenderRecipe(norm);
@@ -152,6 +158,7 @@ TEST(ForgeRecipe, GainNormalizeAndClipping) {
   EXPECT_TRUE(std::all_of(s.begin(), s.end(), [](std::int16_t x) { return x == 0; }));
 }
 
+// Note names with sharps and flats, MIDI numbers, and what is no note.
 TEST(ForgeMusic, NoteNamesAndNumbers) {
   const std::pair<const char*, int> notes[] = {{"C4", 60}, {"A4", 69},  {"F#5", 78}, {"Bb3", 58},
                                                {"C-1", 0}, {"G9", 127}, {"36", 36},  {"G#9", -1},
@@ -160,6 +167,7 @@ TEST(ForgeMusic, NoteNamesAndNumbers) {
   for (const auto& [name, key] : notes) EXPECT_EQ(ParseNoteName(name), key) << name;
 }
 
+// Sequences place notes, chords and rests on their beats; the length and tail of the music.
 TEST(ForgeMusic, SequencesPlaceNotesChordsAndRests) {
   Score s = ParseScore(
       "tempo 120\n"
@@ -179,6 +187,7 @@ TEST(ForgeMusic, SequencesPlaceNotesChordsAndRests) {
   EXPECT_DOUBLE_EQ(longer.Seconds(), 8);
 }
 
+// Each malformed line of a note file is refused with its file and line.
 TEST(ForgeMusic, MistakesNameTheirLine) {
   const char* bad[] = {
       "channel 1 program 0",  // programs are 1..128

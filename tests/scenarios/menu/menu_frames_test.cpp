@@ -5,21 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
 
 // The times of the frames between two times (inclusive).
 std::vector<long> FramesBetween(const Result& r, long from, long to) {
-  std::vector<long> times;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    const long t = TimeOf(r.timed[i]);
-    if (r.trace[i] == "frame" && t >= from && t <= to) times.push_back(t);
-  }
+  std::vector<long> times = TimesOf(r, "frame");
+  std::erase_if(times, [&](long t) { return t < from || t > to; });
   return times;
 }
 
+// The menu's still picture shows at once, and again on coming back from a game, while the
+// start timer, the jingle and the logo keep their times.
 TEST(MenuFrames, TheStillPictureShowsAtOnceAndTheTimerJingleAndLogoKeepTheirTimes) {
   Scenario s;
   s.SetExtraOptions("--trace-frames");
@@ -40,19 +39,15 @@ TEST(MenuFrames, TheStillPictureShowsAtOnceAndTheTimerJingleAndLogoKeepTheirTime
   EXPECT_TRUE(SameRegion(still, back, 0, 0, 150, 600));
   EXPECT_TRUE(SameRegion(still, back, 350, 0, 450, 600));
   // The timer and the jingle keep their times: 500 ms after each showing.
-  std::vector<long> jingles;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == "sound 1 1 Sfx\\Menu\\menu_once0.wav") jingles.push_back(TimeOf(r.timed[i]));
-  }
+  const std::vector<long> jingles = TimesOf(r, "sound 1 1 Sfx\\Menu\\menu_once0.wav");
+  const std::vector<long> shown = TimesOf(r, "show MenuForm");
   ASSERT_EQ(jingles.size(), 2u);
+  ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(jingles[0], 10500);
-  long shownAgain = 0;
-  for (std::size_t i = 0; i < r.trace.size(); ++i) {
-    if (r.trace[i] == "show MenuForm") shownAgain = TimeOf(r.timed[i]);
-  }
-  EXPECT_EQ(jingles[1], shownAgain + 500);
+  EXPECT_EQ(jingles[1], shown[1] + 500);
 }
 
+// An idle menu and pointer moves that change nothing show no frame; the hover frame shows once.
 TEST(MenuFrames, AnIdleMenuAndPointerMovesThatChangeNothingShowNoFrames) {
   Scenario s;
   s.SetExtraOptions("--trace-frames");
@@ -70,6 +65,7 @@ TEST(MenuFrames, AnIdleMenuAndPointerMovesThatChangeNothingShowNoFrames) {
   EXPECT_TRUE(FramesBetween(r, 20101, 23599).empty());   // moves within the icon, then idle
 }
 
+// The Dots show frames only while a line is dragged, at most one a display refresh.
 TEST(MenuFrames, DotsShowsFramesForADragOnlyAndAtMostOneARefresh) {
   Scenario s;
   s.SetExtraOptions("--trace-frames");

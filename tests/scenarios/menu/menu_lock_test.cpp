@@ -2,13 +2,11 @@
 // two seconds on the stop button ends the program from the menu.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/colour.h"
 #include "shell/hold_ring.h"
-#include "support/scenario/scenario.h"
+#include "support/scenario/game_helpers.h"
 
 namespace scenario {
 namespace {
@@ -19,11 +17,6 @@ constexpr int kRingX = 725, kRingY = 527, kRingW = 75, kRingH = 73;
 const std::string kOnStop = "move 763 563\n";
 
 enum class Lock { kCommandLine, kSettings };
-
-void WriteSettings(const Scenario& s, const std::string& text) {
-  std::filesystem::create_directories(s.dir() / "config" / "Kidplay");
-  std::ofstream(s.dir() / "config" / "Kidplay" / "settings.ini") << text;
-}
 
 void Locked(Scenario& s, Lock lock) {
   if (lock == Lock::kCommandLine) {
@@ -38,25 +31,6 @@ bool RingGone(const Scenario& s, const std::string& shot) {
 }
 
 // Each test locks one way: --lock, or Lock=1 in the settings.
-TEST(MenuLock, APressHeldTwoSecondsEndsTheProgramWhileTheRingFills) {
-  Scenario s;
-  Locked(s, Lock::kCommandLine);
-  // Held from 10600, without letting go.
-  const Result r =
-      s.Run("wait 600\nshot menu.png\n" + kOnStop + "down\nwait 1000\nshot half.png\nwait 1500\n");
-  ASSERT_EQ(r.status, 0);
-  ASSERT_EQ(r.trace.back(), "quit");
-  // The pass that sees the two seconds ends the loop; the program quits after its pump.
-  EXPECT_EQ(TimeOf(r.timed.back()), 10600 + 2000 + 10);
-  // Half way (990 ms held): filled clockwise from the top past three o'clock, not yet at nine.
-  const auto half = s.Shot("half.png");
-  EXPECT_EQ(platform::GetPixel(half, 794, 563), shell::kRingFill);
-  EXPECT_EQ(platform::GetPixel(half, 731, 563), shell::kRingTrack);
-  EXPECT_EQ(platform::GetPixel(half, 763, 597), shell::kRingOutline);
-  // The button itself is drawn as before, inside the ring.
-  EXPECT_TRUE(SameRegion(s.Shot("menu.png"), half, 745, 545, 36, 36));
-}
-
 TEST(MenuLock, APressLetGoEarlyOrMovedOffTheButtonDoesNothing) {
   Scenario s;
   Locked(s, Lock::kSettings);
@@ -88,16 +62,18 @@ TEST(MenuLock, APressLetGoEarlyOrMovedOffTheButtonDoesNothing) {
   EXPECT_EQ(launched.trace.back(), "end");
 }
 
-TEST(MenuLock, EscapeAndAClickOnTheStopButtonDoNothingAndGamesStillLeave) {
+// Locked: Escape and a click on the stop button do nothing, a game still leaves by its stop
+// button, and a press held two seconds ends the program while the ring fills.
+TEST(MenuLock, EscapeAndAClickDoNothingGamesStillLeaveAndAPressHeldTwoSecondsEnds) {
   Scenario s;
   Locked(s, Lock::kCommandLine);
   // Escape and a click on the stop button; then the Domino train, left by its stop button;
-  // back in the menu the lock still holds until the long press.
+  // back in the menu the lock still holds until the long press, from 11800, never let go.
   const Result r = s.Run(
       "wait 600\nshot menu.png\nkey Escape\nwait 50\nclick 763 563\n"
       "wait 50\nshot clicked.png\nclick 250 150\nwait 300\nclick 700 562\n"
       "wait 700\nkey Escape\nclick 763 563\nwait 100\nshot back.png\n"
-      "down\nwait 2100\n");
+      "down\nwait 1000\nshot half.png\nwait 1500\n");
   ASSERT_EQ(r.status, 0);
   // The click neither ended the program nor opened the About view.
   EXPECT_TRUE(SameRegion(s.Shot("menu.png"), s.Shot("clicked.png"), 0, 165, 800, 435));
@@ -105,10 +81,20 @@ TEST(MenuLock, EscapeAndAClickOnTheStopButtonDoNothingAndGamesStillLeave) {
   EXPECT_EQ(Count(r.trace, "unload DominoTrainForm"), 1);
   EXPECT_EQ(Count(r.trace, "show MenuForm"), 2);
   EXPECT_TRUE(SameRegion(s.Shot("menu.png"), s.Shot("back.png"), 0, 165, 800, 435));
-  EXPECT_EQ(r.trace.back(), "quit");  // the long press, at the end
+  EXPECT_EQ(r.trace.back(), "quit");
   EXPECT_EQ(Count(r.trace, "unload MenuForm"), 1);
+  // The pass that sees the two seconds ends the loop; the program quits after its pump.
+  EXPECT_EQ(TimeOf(r.timed.back()), 11800 + 2000 + 10);
+  // Half way (990 ms held): filled clockwise from the top past three o'clock, not yet at nine.
+  const auto half = s.Shot("half.png");
+  EXPECT_EQ(platform::GetPixel(half, 794, 563), shell::kRingFill);
+  EXPECT_EQ(platform::GetPixel(half, 731, 563), shell::kRingTrack);
+  EXPECT_EQ(platform::GetPixel(half, 763, 597), shell::kRingOutline);
+  // The button itself is drawn as before, inside the ring.
+  EXPECT_TRUE(SameRegion(s.Shot("menu.png"), half, 745, 545, 36, 36));
 }
 
+// Only Lock=1 in the section "Program" locks the menu; anything else leaves Escape working.
 TEST(MenuLock, OnlyLockOneInTheProgramSectionLocks) {
   const char* unlocked[] = {
       "",  // no settings file at all

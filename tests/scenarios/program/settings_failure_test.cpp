@@ -13,6 +13,8 @@
 namespace scenario {
 namespace {
 
+// A folder for the file, a file for its folder, a file too large: one line on stderr, each
+// value that could not be stored traced, and the grown-up's choices hold for the run.
 TEST(SettingsFailures, AreToldOnceAndTheChoicesHoldForTheRun) {
   struct Case {
     const char* what;

@@ -19,8 +19,9 @@ std::string Hold(const std::string& key, int delayMs, int repeats) {
   return s + "keyup " + key + "\n";
 }
 
+// Escape held to leave a game does not go on to end the program at the menu: Light paint ends
+// on the key's character, the Maze on its key-down, the Dots too.
 TEST(HeldKeys, EscapeHeldInAGameLeavesItAndTheMenuStays) {
-  // Light paint ends on the key's character, the Maze on its key-down, the Dots too.
   for (const char* icon : {"175 500", "400 325", "150 325"}) {
     Scenario s;
     const Result r = s.Run(std::string("wait 1000\nclick ") + icon + "\nwait 2000\n" +
@@ -34,33 +35,27 @@ TEST(HeldKeys, EscapeHeldInAGameLeavesItAndTheMenuStays) {
   }
 }
 
-TEST(HeldKeys, EscapeHeldInAnOptionsDialogClosesOnlyTheDialog) {
-  // The Maze's options open with F1 (held a moment: its key-up goes to the dialog).
+// Space four times moves the highlight to the Maze, Enter held starts it; the repeats must not
+// reach the Maze, where Enter walks the figure on. There F1 held a moment opens the options
+// (its key-up goes to the dialog), and Escape held closes the dialog but must not leave.
+TEST(HeldKeys, EnterHeldAtTheMenuAndEscapeHeldInADialogActOnlyThere) {
   Scenario s;
-  const Result r = s.Run("wait 1000\nclick 400 325\nwait 2000\n" + Hold("F1", 600, 10) +
+  const Result r = s.Run("wait 1000\nkey Space\nkey Space\nkey Space\nkey Space\nwait 300\n" +
+                         Hold("Enter", 600, 30) + "wait 1000\n" + Hold("F1", 600, 10) +
                          "wait 500\n" + Hold("Escape", 600, 30) + "wait 1000\n");
   ASSERT_EQ(r.status, 0) << r.errors;
+  EXPECT_EQ(Count(r.trace, "show MazeForm"), 1);
+  EXPECT_FALSE(Contains(r.trace, "sound 1 1 Sfx\\Maze\\Move.wav"));
+  EXPECT_FALSE(Contains(r.trace, "sound 1 1 Sfx\\Maze\\WallHit.wav"));
   EXPECT_TRUE(Contains(r.trace, "unload MazeOptions"));
   EXPECT_FALSE(Contains(r.trace, "unload MazeForm"));
   EXPECT_EQ(Count(r.trace, "show MenuForm"), 1);
 }
 
-TEST(HeldKeys, EnterHeldAtTheMenuStartsTheGameAndDoesNothingInIt) {
-  // Space four times moves the highlight to the Maze, Enter held starts it; the repeats must not
-  // reach the Maze, where Enter walks the figure on.
-  Scenario s;
-  const Result r = s.Run("wait 1000\nkey Space\nkey Space\nkey Space\nkey Space\nwait 300\n" +
-                         Hold("Enter", 600, 30) + "wait 1000\n");
-  ASSERT_EQ(r.status, 0) << r.errors;
-  EXPECT_EQ(Count(r.trace, "show MazeForm"), 1);
-  EXPECT_FALSE(Contains(r.trace, "sound 1 1 Sfx\\Maze\\Move.wav"));
-  EXPECT_FALSE(Contains(r.trace, "sound 1 1 Sfx\\Maze\\WallHit.wav"));
-}
-
+// The button goes down in Light paint over the place of the menu's Maze icon, or of its stop
+// button (Light paint's own stop button lies there too); Escape leaves; the button comes up
+// once the menu listens.
 TEST(HeldButton, APressInAGameLetGoAtTheMenuIsNoClick) {
-  // The button goes down in Light paint over the place of the menu's Maze icon, or of its stop
-  // button (Light paint's own stop button lies there too); Escape leaves; the button comes up
-  // once the menu listens.
   for (const char* place : {"400 325", "760 560"}) {
     Scenario s;
     const Result r = s.Run(std::string("wait 1000\nclick 175 500\nwait 1500\nmove ") + place +
@@ -72,9 +67,9 @@ TEST(HeldButton, APressInAGameLetGoAtTheMenuIsNoClick) {
   }
 }
 
+// Pressed on the Scratch options dialog, let go outside it: once the dialog has gone, the
+// pointer wandering over the card without a button must not scratch it open.
 TEST(HeldButton, ReleasedOutsideADialogItIsHeldNoLonger) {
-  // Pressed on the Scratch options dialog, let go outside it: once the dialog has gone, the
-  // pointer wandering over the card without a button must not scratch it open.
   std::string script =
       "wait 1000\nclick 625 500\nwait 1500\nkey F1\nwait 500\nmove 300 300\ndown\nmove 20 20\n"
       "up\nwait 200\nkey Escape\nwait 500\n";

@@ -1,8 +1,9 @@
-#include "soak_games.h"
-
+// Where each game's buttons and play areas lie, the keys it plays with, its options dialog, and
+// how often a child does each kind of thing in it.
 #include <array>
 
-#include "soak_script.h"
+#include "soak.h"
+#include "soak_input.h"
 
 namespace soak {
 
@@ -17,52 +18,61 @@ Area Button(int left, int top) {
   return {left + 1, top + 1, 48, 48};
 }
 
-// The dialogs are centred on the screen; controls are given in the dialog's own pixels.
-Area In(Area dialog, int x, int y, int w, int h) {
-  return {dialog.x + x, dialog.y + y, w, h};
+// A dialog centred on the screen; controls are given in the dialog's own pixels, and OK and
+// cancel are 110 x 56 buttons at `buttonsY`.
+DialogShape Dialog(int w, int h, const std::vector<Area>& controls, int okX, int cancelX,
+                   int buttonsY) {
+  DialogShape d;
+  d.whole = {(800 - w) / 2, (600 - h) / 2, w, h};
+  const auto in = [&](Area a) { return Area{d.whole.x + a.x, d.whole.y + a.y, a.w, a.h}; };
+  for (const Area& a : controls) d.controls.push_back(in(a));
+  d.ok = in({okX, buttonsY, 110, 56});
+  d.cancel = in({cancelX, buttonsY, 110, 56});
+  return d;
 }
 
 // Three option buttons, then OK and cancel (and, with `scenarios`, the scenario arrows).
 DialogShape ChoiceDialog(bool scenarios) {
-  DialogShape d;
-  const int height = scenarios ? 340 : 230;
-  d.whole = {(800 - 440) / 2, (600 - height) / 2, 440, height};
-  for (int i = 0; i < 3; ++i) d.controls.push_back(In(d.whole, 44 + 128 * i, 37, 96, 96));
-  if (scenarios) {
-    d.controls.push_back(In(d.whole, 70, 180, 60, 60));
-    d.controls.push_back(In(d.whole, 310, 180, 60, 60));
-  }
-  const int buttons = scenarios ? 272 : 162;
-  d.ok = In(d.whole, 100, buttons, 110, 56);
-  d.cancel = In(d.whole, 230, buttons, 110, 56);
-  return d;
+  std::vector<Area> controls;
+  for (int i = 0; i < 3; ++i) controls.push_back({44 + 128 * i, 37, 96, 96});
+  if (scenarios) controls.insert(controls.end(), {{70, 180, 60, 60}, {310, 180, 60, 60}});
+  return Dialog(440, scenarios ? 340 : 230, controls, 100, 230, scenarios ? 272 : 162);
 }
 
+// The Scratch game's: two rows of three options, the scene arrows.
 DialogShape ScratchDialog() {
-  DialogShape d;
-  d.whole = {(800 - 520) / 2, (600 - 470) / 2, 520, 470};
-  for (int x : {55, 205, 355}) {
-    d.controls.push_back(In(d.whole, x, 28, 110, 88));
-    d.controls.push_back(In(d.whole, x, 152, 110, 88));
-  }
-  d.controls.push_back(In(d.whole, 70, 296, 60, 60));
-  d.controls.push_back(In(d.whole, 390, 296, 60, 60));
-  d.ok = In(d.whole, 130, 400, 110, 56);
-  d.cancel = In(d.whole, 280, 400, 110, 56);
-  return d;
+  std::vector<Area> controls;
+  for (int x : {55, 205, 355})
+    controls.insert(controls.end(), {{x, 28, 110, 88}, {x, 152, 110, 88}});
+  controls.insert(controls.end(), {{70, 296, 60, 60}, {390, 296, 60, 60}});
+  return Dialog(520, 470, controls, 130, 280, 400);
 }
 
 // Light paint's colour chooser: six rows of eight swatches.
 DialogShape ColourChooser() {
-  DialogShape d;
-  d.whole = {(800 - 440) / 2, (600 - 415) / 2, 440, 415};
+  std::vector<Area> controls;
   for (int row = 0; row < 6; ++row) {
     for (int column = 0; column < 8; ++column)
-      d.controls.push_back(In(d.whole, 25 + 50 * column, 25 + 50 * row, 40, 40));
+      controls.push_back({25 + 50 * column, 25 + 50 * row, 40, 40});
   }
-  d.ok = In(d.whole, 100, 335, 110, 56);
-  d.cancel = In(d.whole, 230, 335, 110, 56);
-  return d;
+  return Dialog(440, 415, controls, 100, 230, 335);
+}
+
+// The stop button at (675, y), the options button right of it, the next button above that.
+void Buttons(Game& g, int right, int y, bool next, DialogShape dialog) {
+  g.stop = Button(675, y);
+  g.options = Button(right, y);
+  if (next) g.next = Button(right, 475);
+  g.dialog = std::move(dialog);
+}
+
+// Where the game is clicked, dragged from and to, and double clicked.
+void Areas(Game& g, std::vector<Area> click, std::vector<Area> from, std::vector<Area> to,
+           std::vector<Area> dblClick = {}) {
+  g.clickAreas = std::move(click);
+  g.dragFrom = std::move(from);
+  g.dragTo = std::move(to);
+  g.dblClickAreas = std::move(dblClick);
 }
 
 const Area kWhole{0, 0, 800, 600};
@@ -73,87 +83,61 @@ std::array<Game, kGames> MakeGames() {
   // escape stop resync.
   Game& domino = g[0];
   domino.icon = {250, 150};
-  domino.stop = Button(675, 537);
-  domino.hasOptions = domino.hasNext = domino.hasDialog = true;
-  domino.options = Button(737, 537);
-  domino.next = Button(737, 475);
-  domino.dialog = ChoiceDialog(false);
+  Buttons(domino, 737, 537, true, ChoiceDialog(false));
   domino.keys = {"Space", "Space", "Space", "Enter", "Enter", "Right"};
   const Area wagons{20, 320, 744, 276}, track{0, 100, 800, 182};
-  domino.clickAreas = {wagons, wagons, track};
-  domino.dragFrom = {wagons};
-  domino.dragTo = {track};
-  domino.dblClickAreas = {wagons, track};
+  Areas(domino, {wagons, wagons, track}, {wagons}, {track}, {wagons, track});
   domino.weights = {14, 3, 6, 12, 25, 10, 2, 2, 3, 1, 3, 2, 3, 1, 1, 0};
 
   Game& collector = g[1];
   collector.icon = {550, 150};
-  collector.stop = Button(675, 538);
-  collector.hasOptions = collector.hasDialog = true;
-  collector.options = Button(738, 538);
-  collector.dialog = ChoiceDialog(false);
+  Buttons(collector, 738, 538, false, ChoiceDialog(false));
   collector.escapeThroughHeldKey = true;
   // A round ends by itself (and a click or key in its ending goes to the menu), so until the
   // next click on its icon starts a new round, its input reaches the menu. It is kept harmless
   // there: no Space (which would move the menu's highlight off the Collector for Enter), clicks
   // only above the menu's icons, no wandering pointer. The icon click comes often.
   collector.keys = {"Left", "Left", "Left", "Right", "Right", "Enter"};
-  collector.clickAreas = collector.dragFrom = collector.dragTo = {{0, 0, 800, 70}};
+  const Area top{0, 0, 800, 70};
+  Areas(collector, {top}, {top}, {top});
   collector.weights = {15, 30, 5, 2, 0, 1, 0, 0, 0, 1, 4, 0, 2, 1, 1, 8};
 
   Game& dots = g[2];
   dots.icon = {150, 325};
-  dots.stop = Button(675, 537);
-  dots.hasOptions = dots.hasNext = dots.hasDialog = true;
-  dots.options = Button(737, 537);
-  dots.next = Button(737, 475);
-  dots.dialog = ChoiceDialog(true);
+  Buttons(dots, 737, 537, true, ChoiceDialog(true));
   // Space joins the next dot, so pictures get finished and come alive.
   dots.keys = {"Space", "Space", "Space", "Space", "Space", "Space", "Space", "Space", "Right"};
-  dots.clickAreas = dots.dragFrom = dots.dragTo = dots.dblClickAreas = {kWhole};
+  Areas(dots, {kWhole}, {kWhole}, {kWhole}, {kWhole});
   dots.weights = {60, 2, 6, 12, 6, 8, 2, 1, 3, 1, 3, 2, 3, 1, 1, 0};
 
   Game& maze = g[3];
   maze.icon = {400, 325};
-  maze.stop = Button(675, 537);
-  maze.hasOptions = maze.hasNext = maze.hasDialog = true;
-  maze.options = Button(737, 537);
-  maze.next = Button(737, 475);
-  maze.dialog = ChoiceDialog(true);
+  Buttons(maze, 737, 537, true, ChoiceDialog(true));
   maze.keys = {"Up",   "Down",  "Left",  "Right", "Up",       "Down",
                "Left", "Right", "Enter", "Space", "Backspace"};
-  maze.clickAreas = maze.dragFrom = maze.dragTo = {kWhole};
+  Areas(maze, {kWhole}, {kWhole}, {kWhole});
   maze.weights = {60, 8, 5, 3, 0, 1, 0, 0, 1, 1, 2, 1, 3, 1, 1, 0};
 
   Game& puzzle = g[4];
   puzzle.icon = {650, 325};
-  puzzle.stop = Button(675, 538);
-  puzzle.hasOptions = puzzle.hasNext = puzzle.hasDialog = true;
-  puzzle.options = Button(738, 538);
-  puzzle.next = Button(738, 475);
-  puzzle.dialog = ChoiceDialog(true);
+  Buttons(puzzle, 738, 538, true, ChoiceDialog(true));
   puzzle.escapeThroughHeldKey = true;
   puzzle.keys = {"Space", "Space", "Enter", "Enter", "Right"};
   const Area tray{0, 420, 650, 180}, picture{405, 0, 395, 395};
-  puzzle.clickAreas = {tray, tray, picture};
-  puzzle.dragFrom = {tray};
-  puzzle.dragTo = {picture};
-  puzzle.dblClickAreas = {tray, picture};
+  Areas(puzzle, {tray, tray, picture}, {tray}, {picture}, {tray, picture});
   puzzle.weights = {14, 2, 5, 12, 22, 10, 0, 1, 3, 1, 3, 2, 3, 1, 1, 0};
 
   Game& paint = g[5];
   paint.icon = {175, 500};
   paint.stop = Button(737, 537);
-  paint.hasDialog = true;
   paint.dialog = ColourChooser();
   // A double click on one of the eight colour buttons opens the chooser.
   for (int i = 0; i < 8; ++i) paint.dialogOpeners.push_back({7, 50 * i + 6, 39, 39});
   paint.escapeThroughHeldKey = true;
   paint.keys = {"Backspace"};
   const Area colours{7, 6, 39, 489}, tools{30, 535, 668, 41}, canvas{70, 0, 730, 500};
-  paint.clickAreas = {colours, colours, tools, tools, tools, canvas, canvas};
-  paint.dragFrom = paint.dragTo = {canvas};
-  paint.dblClickAreas = {colours, tools, canvas};
+  Areas(paint, {colours, colours, tools, tools, tools, canvas, canvas}, {canvas}, {canvas},
+        {colours, tools, canvas});
   paint.weights = {4, 1, 5, 30, 8, 22, 8, 2, 3, 1, 2, 0, 3, 1, 1, 0};
 
   Game& music = g[6];
@@ -163,20 +147,14 @@ std::array<Game, kGames> MakeGames() {
   music.silenceFirst = true;
   music.keys = {"Space", "Space", "Enter", "Enter"};
   const Area row{50, 435, 730, 160}, stage{140, 40, 530, 250}, drop{145, 110, 515, 140};
-  music.clickAreas = {row, row, stage, drop};
-  music.dragFrom = {row};
-  music.dragTo = {drop};
-  music.dblClickAreas = {row, stage};
+  Areas(music, {row, row, stage, drop}, {row}, {drop}, {row, stage});
   music.weights = {12, 2, 5, 14, 22, 10, 0, 1, 3, 1, 4, 0, 0, 1, 1, 0};
 
   Game& scratch = g[7];
   scratch.icon = {625, 500};
-  scratch.stop = Button(675, 538);
-  scratch.hasOptions = scratch.hasDialog = true;
-  scratch.options = Button(738, 538);
-  scratch.dialog = ScratchDialog();
+  Buttons(scratch, 738, 538, false, ScratchDialog());
   scratch.keys = {"Space", "Space", "Space", "Right"};
-  scratch.clickAreas = scratch.dragFrom = scratch.dragTo = {kWhole};
+  Areas(scratch, {kWhole}, {kWhole}, {kWhole});
   scratch.weights = {16, 2, 5, 4, 0, 8, 30, 0, 2, 1, 5, 0, 3, 1, 1, 0};
 
   for (int i = 0; i < kGames; ++i) g[i].form = kFormNames[i];
@@ -190,17 +168,11 @@ const Game& GameAt(int index) {
   return games.at(index);
 }
 
-const std::vector<std::string>& AllKeyNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> n = {"Enter", "Space", "Backspace", "Tab", "Left",
-                                  "Right", "Up",    "Down",      "F1"};
-    for (char c = 'A'; c <= 'Z'; ++c) n.emplace_back(1, c);
-    for (char c = '0'; c <= '9'; ++c) n.emplace_back(1, c);
-    n.emplace_back("Escape");
-    return n;
-  }();
-  return names;
-}
+const std::vector<std::string> kKeyNames = {
+    "Enter", "Space", "Backspace", "Tab", "Left", "Right", "Up", "Down", "F1", "A",     "B", "C",
+    "D",     "E",     "F",         "G",   "H",    "I",     "J",  "K",    "L",  "M",     "N", "O",
+    "P",     "Q",     "R",         "S",   "T",    "U",     "V",  "W",    "X",  "Y",     "Z", "0",
+    "1",     "2",     "3",         "4",   "5",    "6",     "7",  "8",    "9",  "Escape"};
 
 bool FreeToPress(const Game& game, Point p) {
   // The menu's stop button (737, 537) and sound button (737, 475), with a margin.

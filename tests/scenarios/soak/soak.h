@@ -1,8 +1,5 @@
-// Seeded random-input scripts that play every game the way a small child (and now and then a
-// grown-up) does: clicks, drags, held keys, every key name, options dialogs, games left and
-// started again. A replay script cannot see the screen, so every input that could end the
-// program if it reached the menu (Escape, the menu's stop button) is sent only right after the
-// game has been brought to the front again by clicking its menu icon.
+// The soak's scripts: seeded random input that plays every game the way a small child (and now
+// and then a grown-up) does.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -27,7 +24,6 @@ struct Plan {
   std::uint32_t seed = 0;
   std::string script;
   std::vector<Visit> visits;
-  std::int64_t length = 0;        // virtual milliseconds of the whole script
   std::int64_t longestVisit = 0;  // the longest visit, for telling a stranded game
   int frameMs = 25;               // virtual milliseconds per loop pass of the run (--frame-ms)
   std::string again;              // the environment that has the test make this plan again
