@@ -293,8 +293,8 @@ class Generator {
     ReleaseAll();
     Resync(g, g.silenceFirst);
     // Now and then the mouse button is down while Escape is pressed, and comes up later, maybe
-    // over the menu.
-    const bool pressed = !byStop && rng_.Chance(15);
+    // over the menu. Not where a press may start a sound: Escape would only silence it.
+    const bool pressed = !byStop && rng_.Chance(15) && !g.silenceFirst;
     if (pressed) {
       w_.Move(Jitter(kScreen));
       w_.Down();
