@@ -19,6 +19,7 @@ class MediaChannel : public ::testing::Test {
   MediaChannel() {
     dir_.Write("Sfx\\MusicGame\\Song0.wav", ToneWav(1500));
     dir_.Write("Sfx\\MusicGame\\Cheers.wav", ToneWav(400));
+    dir_.Write("Sfx\\My Song.wav", ToneWav(250));
     dir_.Write("Sfx\\Broken.wav", soundtest::MakeWav({}, {}, 100000));
   }
 
@@ -59,12 +60,36 @@ TEST_F(MediaChannel, LengthAndPositionFollowTheClockFromPlay) {
     EXPECT_EQ(Status("myAudio", "position"), position);
   }
   EXPECT_EQ(Status("myAudio", "length"), "1500");
-  // Every play starts again from the beginning.
+  // Stop holds the position; every play starts again from the beginning.
+  ASSERT_EQ(Send("play myAudio"), 0);
+  clock_.now += 700;
+  ASSERT_EQ(Send("stop myAudio"), 0);
+  clock_.now += 5000;
+  EXPECT_EQ(Status("myAudio", "position"), "700");
   ASSERT_EQ(Send("play myAudio"), 0);
   clock_.now += 20;
   EXPECT_EQ(Status("myAudio", "position"), "20");
   ASSERT_EQ(Send("play myAudio"), 0);  // while playing, too
   EXPECT_EQ(Status("myAudio", "position"), "0");
+}
+
+// The parser is lenient where the command language is (letter case, blanks, quoted names) and
+// refuses what it cannot read (an unclosed quote, a name with a blank unquoted).
+TEST_F(MediaChannel, KeywordsAndNamesIgnoreLetterCaseBlanksMayBeQuoted) {
+  ASSERT_EQ(Send("  OPEN   Sfx\\MusicGame\\Cheers.wav type WaveAudio alias MyAudio "), 0);
+  EXPECT_EQ(Status("MYAUDIO", "LENGTH"), "400");
+  EXPECT_EQ(Send("Play   myaudio"), 0);
+  clock_.now += 50;
+  EXPECT_EQ(Send("STATUS\tmyAudio\tPosition"), 0);
+  EXPECT_EQ(reply_, "50");
+  EXPECT_EQ(Send("Close MYAUDIO"), 0);
+  EXPECT_TRUE(Closed("myAudio"));
+
+  ASSERT_EQ(Send("open \"Sfx\\My Song.wav\" type waveaudio alias song"), 0);
+  EXPECT_EQ(Status("song", "length"), "250");
+  EXPECT_NE(Send("open \"Sfx\\My Song.wav type waveaudio alias other"), 0);  // unclosed quote
+  EXPECT_NE(Send("open Sfx\\My Song.wav type waveaudio alias other"), 0);
+  EXPECT_TRUE(Closed("other"));
 }
 
 TEST_F(MediaChannel, AliasesAreOpenedOnceAndClosedOneByOneOrAll) {
